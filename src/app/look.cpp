@@ -1,0 +1,96 @@
+#include "app/look.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QValidator>
+#include <QWidget>
+
+// The pictures live in this static library, so it registers them itself.
+static void InitResources() {
+    Q_INIT_RESOURCE(tarvex);
+}
+
+namespace tarvex::ui {
+
+namespace {
+
+class SingleByteValidator final : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        for (const QChar c : input)
+            if (c.unicode() > 0xFF)
+                return Invalid;
+        return Acceptable;
+    }
+};
+
+} // namespace
+
+QFont SansFont(int pixelHeight, bool bold, bool italic) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixelHeight);
+    font.setBold(bold);
+    font.setItalic(italic);
+    return font;
+}
+
+void SetUpWindow(QWidget* window, const char* objectName, const QString& caption, int clientWidth,
+                 int clientHeight, int left, int top, Frame frame) {
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                            Qt::MSWindowsFixedSizeDialogHint;
+    if (frame == Frame::Single)
+        flags |= Qt::WindowMinimizeButtonHint;
+    window->setWindowFlags(flags);
+    window->setObjectName(QString::fromLatin1(objectName));
+    window->setWindowTitle(caption);
+    window->setFixedSize(clientWidth, clientHeight);
+    window->move(left, top);
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    window->setPalette(palette);
+    window->setAutoFillBackground(true);
+    window->setFont(SansFont(11));
+    window->setWindowIcon(ApplicationIcon());
+}
+
+void SetTextColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive})
+        for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            palette.setColor(group, role, colour);
+    widget->setPalette(palette);
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* objectName, const QString& text,
+                  const QRect& geometry, const QFont& font, const QColor& colour, bool autoSize) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(objectName));
+    label->setFont(font);
+    SetTextColour(label, colour);
+    label->setGeometry(geometry);
+    if (autoSize)
+        label->adjustSize();
+    return label;
+}
+
+QIcon ApplicationIcon() {
+    static const bool registered = (InitResources(), true);
+    (void)registered;
+    static const QIcon icon(QStringLiteral(":/tarvex/icon.png"));
+    return icon;
+}
+
+void LimitToSingleBytes(QLineEdit* edit) {
+    edit->setValidator(new SingleByteValidator(edit));
+}
+
+void LimitToSingleBytes(QComboBox* combo) {
+    combo->setValidator(new SingleByteValidator(combo));
+}
+
+} // namespace tarvex::ui

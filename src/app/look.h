@@ -1,0 +1,59 @@
+#pragma once
+// The look every window shares: black, fixed size, "MS Sans Serif" at the
+// designed pixel heights, the application icon, single-byte texts.
+
+#include <QColor>
+#include <QFont>
+#include <QIcon>
+#include <QRect>
+#include <QString>
+#include <string>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+namespace tarvex::ui {
+
+inline const QColor kRed{0xFF, 0x00, 0x00};
+inline const QColor kLime{0x00, 0xFF, 0x00};
+inline const QColor kAqua{0x00, 0xFF, 0xFF};
+
+// "MS Sans Serif" where the system has it, else the nearest sans font, at a
+// character height in pixels.
+QFont SansFont(int pixelHeight, bool bold = false, bool italic = false);
+
+enum class Frame {
+    Single, // fixed border, system menu, minimise box, no maximise box
+    Dialog, // fixed border, close box only
+};
+
+// Names the window, sets its caption, fixed client size, screen position,
+// border, black background, the 11 px default font and the icon.
+void SetUpWindow(QWidget* window, const char* objectName, const QString& caption, int clientWidth,
+                 int clientHeight, int left, int top, Frame frame = Frame::Single);
+
+// Colours a control's text; disabled controls keep the system's grey.
+void SetTextColour(QWidget* widget, const QColor& colour);
+
+// A label at a fixed place; `autoSize` makes it as wide as its text.
+QLabel* MakeLabel(QWidget* parent, const char* objectName, const QString& text,
+                  const QRect& geometry, const QFont& font, const QColor& colour,
+                  bool autoSize = true);
+
+QIcon ApplicationIcon();
+
+// Texts cross into Qt as Latin-1, so every byte maps to one character and back.
+inline QString FromBytes(const std::string& bytes) {
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+inline std::string ToBytes(const QString& text) {
+    return text.toLatin1().toStdString();
+}
+
+// Refuses characters that do not fit one byte, so nothing typed is lost on save.
+void LimitToSingleBytes(QLineEdit* edit);
+void LimitToSingleBytes(QComboBox* combo);
+
+} // namespace tarvex::ui

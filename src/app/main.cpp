@@ -1,0 +1,5 @@
+#include "app/forms.h"
+
+int main(int argc, char** argv) {
+    return tarvex::ui::RunApplication(argc, argv);
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QWidget>
+
+class TSplashScrn : public QWidget {
+    Q_OBJECT
+  public:
+    TSplashScrn();
+};
