@@ -2,8 +2,14 @@
 
 #include <QWidget>
 
+class QCheckBox;
+class TCSpinEdit;
+
 class TTarvexConfig : public QWidget {
     Q_OBJECT
   public:
     TTarvexConfig();
+
+    QCheckBox* CFGTeamplay;
+    TCSpinEdit* CFGBotstospawn;
 };
