@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
+#include <QStringList>
 #include <QValidator>
 #include <QWidget>
 
@@ -30,7 +31,13 @@ class SingleByteValidator final : public QValidator {
 } // namespace
 
 QFont SansFont(int pixelHeight, bool bold, bool italic) {
-    QFont font(QStringLiteral("MS Sans Serif"));
+    // Liberation Sans and Arial share the designed font's proportions closely
+    // enough that every caption still fits its control.
+    static const QStringList families{
+        QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+        QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica")};
+    QFont font;
+    font.setFamilies(families);
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixelHeight);
     font.setBold(bold);

@@ -1,0 +1,335 @@
+#include "app/forms.h"
+#include "app/ui_fixture.h"
+#include "launch/launch_form.h"
+#include "roster/bot_roster.h"
+#include "roster/main_form.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+using namespace tarvex;
+using tarvex::testing::ReadBytes;
+using tarvex::testing::UiFixture;
+using tarvex::testing::WriteBytes;
+
+namespace {
+
+const char* kFiveBots = "bot1 \"One\" m1 1 1\r\nbot2 \"Two\" m2 2 2\r\nbot3 \"Three\" m3 3 3\r\n"
+                        "bot4 \"Four\" m4 4 4\r\nbot5 \"Five\" m5 5 5";
+
+QStringList Names() {
+    QStringList names;
+    for (int i = 0; i < MainForm->BotList->count(); ++i)
+        names << MainForm->BotList->item(i)->text();
+    return names;
+}
+
+QStringList Boxes() {
+    return {MainForm->EditBotName->text(), MainForm->EditBotModel->text(),
+            MainForm->EditBotTopCol->text(), MainForm->EditBotBotCol->text()};
+}
+
+bool BoxesEnabled() {
+    return MainForm->EditBotName->isEnabled() && MainForm->EditBotModel->isEnabled() &&
+           MainForm->EditBotTopCol->isEnabled() && MainForm->EditBotBotCol->isEnabled();
+}
+
+int Selected() {
+    return MainForm->BotList->currentRow();
+}
+
+std::string Roster(int count) {
+    std::string text;
+    for (int i = 1; i <= count; ++i)
+        text += "bot" + std::to_string(i) + " \"B" + std::to_string(i) + "\" m 1 1\r\n";
+    return text;
+}
+
+} // namespace
+
+class MainFormTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void startsWithTheFirstBotSelectedAndShown() {
+        UiFixture ui;
+        WriteBytes(ui.botDir() / "bots.cfg", kFiveBots);
+        ui.Start();
+        QCOMPARE(Names(), (QStringList{"One", "Two", "Three", "Four", "Five"}));
+        QCOMPARE(Selected(), 0);
+        QCOMPARE(Boxes(), (QStringList{"One", "m1", "1", "1"}));
+        QVERIFY(BoxesEnabled());
+        QVERIFY(ui.messages.empty());
+        QVERIFY(!MainForm->isVisible());
+        QCOMPARE(MainForm->windowTitle(), QString("Tarvex, Bot Manager"));
+        QCOMPARE(MainForm->size(), QSize(560, 216));
+        QCOMPARE(MainForm->EditBotName->maxLength(), 32);
+    }
+
+    void missingOrEmptyRosterFileLeavesTheBoxesEmptyAndDisabled() {
+        for (const bool present : {false, true}) {
+            UiFixture ui;
+            if (present)
+                WriteBytes(ui.botDir() / "bots.cfg", "// no bots here\r\n");
+            ui.Start();
+            QCOMPARE(MainForm->BotList->count(), 0);
+            QCOMPARE(Boxes(), (QStringList{"", "", "", ""}));
+            QVERIFY(!MainForm->EditBotName->isEnabled());
+            QCOMPARE(ui.messages,
+                     present ? std::vector<std::string>{} : std::vector<std::string>{kErr3});
+        }
+    }
+
+    void tellsWhenTheFileHoldsMoreBotsThanFit() {
+        UiFixture ui;
+        WriteBytes(ui.botDir() / "bots.cfg", Roster(35));
+        ui.Start();
+        QCOMPARE(MainForm->BotList->count(), 31);
+        QCOMPARE(ui.messages, std::vector<std::string>{kTooManyInFile});
+    }
+
+    void newBotGoesWhereTheSelectionIs() {
+        struct Case {
+            int select;
+            QStringList names;
+            int selected;
+        };
+        const Case cases[] = {
+            {-1, {"New Bot", "One", "Two", "Three", "Four", "Five"}, 0},
+            {2, {"One", "Two", "New Bot", "Three", "Four", "Five"}, 2},
+            {4, {"One", "Two", "Three", "Four", "New Bot", "Five"}, 4},
+        };
+        for (const auto& c : cases) {
+            UiFixture ui;
+            WriteBytes(ui.botDir() / "bots.cfg", kFiveBots);
+            ui.Start();
+            MainForm->BotList->setCurrentRow(c.select);
+            MainForm->NewBot();
+            QCOMPARE(Names(), c.names);
+            QCOMPARE(Selected(), c.selected);
+            QCOMPARE(Boxes(), (QStringList{"New Bot", "gordon", "1", "1"}));
+            QCOMPARE(BotRoster.entries[5].name, std::string("Five"));
+        }
+    }
+
+    void newBotOnAnEmptyRosterEnablesTheBoxes() {
+        UiFixture ui;
+        ui.Start();
+        ui.TakeMessages();
+        MainForm->NewBot();
+        QCOMPARE(Names(), QStringList{"New Bot"});
+        QCOMPARE(Selected(), 0);
+        QVERIFY(BoxesEnabled());
+        QCOMPARE(Boxes(), (QStringList{"New Bot", "gordon", "1", "1"}));
+    }
+
+    void newBotStopsAt31() {
+        UiFixture ui;
+        WriteBytes(ui.botDir() / "bots.cfg", Roster(30));
+        ui.Start();
+        MainForm->NewBot();
+        QCOMPARE(BotRoster.Count(), 31);
+        QVERIFY(ui.messages.empty());
+        MainForm->NewBot();
+        QCOMPARE(BotRoster.Count(), 31);
+        QCOMPARE(MainForm->BotList->count(), 31);
+        QCOMPARE(ui.messages, std::vector<std::string>{"Too many bots!"});
+    }
+
+    void removeBot() {
+        struct Case {
+            const char* what;
+            const char* file;
+            int select;
+            QStringList names;
+            int selected;
+            QStringList boxes;
+            bool enabled;
+        };
+        const Case cases[] = {
+            {"first",
+             kFiveBots,
+             0,
+             {"Two", "Three", "Four", "Five"},
+             0,
+             {"Two", "m2", "2", "2"},
+             true},
+            {"middle",
+             kFiveBots,
+             1,
+             {"One", "Three", "Four", "Five"},
+             1,
+             {"Three", "m3", "3", "3"},
+             true},
+            // The boxes keep the removed bot's text; nothing is selected.
+            {"last",
+             kFiveBots,
+             4,
+             {"One", "Two", "Three", "Four"},
+             -1,
+             {"Five", "m5", "5", "5"},
+             true},
+            {"only", "bot1 \"Solo\" s 7 8", 0, {}, -1, {"Solo", "s", "7", "8"}, false},
+        };
+        for (const auto& c : cases) {
+            UiFixture ui;
+            WriteBytes(ui.botDir() / "bots.cfg", c.file);
+            ui.Start();
+            MainForm->BotList->setCurrentRow(c.select);
+            MainForm->RemoveBot();
+            QVERIFY2(Names() == c.names, c.what);
+            QVERIFY2(Selected() == c.selected, c.what);
+            QVERIFY2(Boxes() == c.boxes, c.what);
+            QVERIFY2(BoxesEnabled() == c.enabled, c.what);
+            QVERIFY2(BotRoster.entries[static_cast<std::size_t>(BotRoster.lastIndex + 1)] ==
+                         BotEntry{},
+                     c.what);
+            QVERIFY(ui.messages.empty());
+        }
+    }
+
+    void removeOnlyBotThenSaveKeepsTheFile() {
+        UiFixture ui;
+        WriteBytes(ui.botDir() / "bots.cfg", "bot1 \"Solo\" s 7 8");
+        ui.Start();
+        MainForm->RemoveBot();
+        MainForm->RemoveBot();
+        QCOMPARE(ui.TakeMessages(), std::vector<std::string>{"No bots to delete!"});
+        MainForm->SaveEntrys();
+        QCOMPARE(ReadBytes(ui.botDir() / "bots.cfg"), std::string("bot1 \"Solo\" s 7 8"));
+    }
+
+    void nothingSelectedChangesNothing() {
+        UiFixture ui;
+        WriteBytes(ui.botDir() / "bots.cfg", kFiveBots);
+        ui.Start();
+        MainForm->BotList->setCurrentRow(-1);
+        MainForm->RemoveBot();
+        MainForm->MoveSelUp();
+        MainForm->MoveSelDown();
+        QCOMPARE(BotRoster.Count(), 5);
+        QVERIFY(ui.messages.empty());
+    }
+
+    void movesKeepTheBotSelectedAndStopAtTheEnds() {
+        UiFixture ui;
+        WriteBytes(ui.botDir() / "bots.cfg",
+                   "bot1 \"A\" a 1 1\nbot2 \"B\" b 2 2\nbot3 \"C\" c 3 3");
+        ui.Start();
+        MainForm->MoveSelUp();
+        QCOMPARE(ui.TakeMessages(), std::vector<std::string>{"Already at top!"});
+        MainForm->MoveSelDown();
+        QCOMPARE(Names(), (QStringList{"B", "A", "C"}));
+        QCOMPARE(Selected(), 1);
+        QCOMPARE(Boxes(), (QStringList{"A", "a", "1", "1"}));
+        MainForm->MoveSelDown();
+        QCOMPARE(Names(), (QStringList{"B", "C", "A"}));
+        MainForm->MoveSelDown();
+        QCOMPARE(ui.TakeMessages(), std::vector<std::string>{"Already at bottom!"});
+        MainForm->MoveSelUp();
+        QCOMPARE(Names(), (QStringList{"B", "A", "C"}));
+        QCOMPARE(Selected(), 1);
+        QVERIFY(ui.messages.empty());
+    }
+
+    // Typing a name and clicking another bot stores the name into the bot that
+    // was being edited, then shows the clicked one.
+    void editThenClickAnotherItem() {
+        UiFixture ui;
+        WriteBytes(ui.botDir() / "bots.cfg", kFiveBots);
+        ui.Start();
+        MainForm->show();
+        MainForm->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(MainForm));
+        MainForm->EditBotName->setFocus();
+        MainForm->EditBotName->selectAll();
+        QTest::keyClicks(MainForm->EditBotName, "Renamed");
+        auto* list = MainForm->BotList;
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(2)).center());
+        QCOMPARE(Names(), (QStringList{"Renamed", "Two", "Three", "Four", "Five"}));
+        QCOMPARE(Selected(), 2);
+        QCOMPARE(Boxes(), (QStringList{"Three", "m3", "3", "3"}));
+
+        // A message box or another application taking the focus stores nothing.
+        MainForm->EditBotName->setFocus();
+        QTest::keyClicks(MainForm->EditBotName, "X");
+        QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+        QApplication::sendEvent(MainForm->EditBotName, &away);
+        QCOMPARE(BotRoster.entries[2].name, std::string("Three"));
+
+        // Clicking "Save Changes" stores first, then writes.
+        QTest::mouseClick(MainForm->BotSave, Qt::LeftButton);
+        QVERIFY(ReadBytes(ui.botDir() / "bots.cfg").find("bot3 \"ThreeX\" m3 3 3") !=
+                std::string::npos);
+    }
+
+    void editBoxesTakeOnlySingleByteCharacters() {
+        UiFixture ui;
+        WriteBytes(ui.botDir() / "bots.cfg", "bot1 \"A\" m 1 1");
+        ui.Start();
+        MainForm->EditBotName->clear();
+        // Typed one key at a time, as a keyboard would send them.
+        for (const QChar c : QString::fromUtf8("Zo\xc3\xab\xe2\x82\xac!")) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(MainForm->EditBotName, &press);
+        }
+        QCOMPARE(MainForm->EditBotName->text(), QString::fromUtf8("Zo\xc3\xab!"));
+        MainForm->SaveEntrys();
+        QCOMPARE(ReadBytes(ui.botDir() / "bots.cfg"), std::string("bot1 \"Zo\xeb!\" m 1 1"));
+    }
+
+    void saveWritesTheRosterExactly() {
+        UiFixture ui;
+        WriteBytes(ui.botDir() / "bots.cfg", "// mine\nbot9 \"A\"   m 1 2 trailing\n");
+        ui.Start();
+        MainForm->NewBot();
+        MainForm->SaveEntrys();
+        QCOMPARE(ReadBytes(ui.botDir() / "bots.cfg"),
+                 std::string("bot1 \"New Bot\" gordon 1 1\r\nbot2 \"A\" m 1 2"));
+        QVERIFY(ui.messages.empty());
+    }
+
+    void saveFailureIsReported() {
+        UiFixture ui;
+        WriteBytes(ui.botDir() / "bots.cfg", kFiveBots);
+        ui.Start();
+        std::filesystem::remove_all(ui.botDir());
+        MainForm->SaveEntrys();
+        QCOMPARE(ui.TakeMessages(), std::vector<std::string>{kErr5});
+        // "Launch -=>>" goes on to the launch window all the same.
+        MainForm->show();
+        MainForm->AppTerminate();
+        QCOMPARE(ui.TakeMessages(), std::vector<std::string>{kErr5});
+        QVERIFY(!MainForm->isVisible());
+        QVERIFY(LaunchForm->isVisible());
+    }
+
+    void scratchFileHoldsTheNames() {
+        UiFixture ui;
+        WriteBytes(ui.botDir() / "bots.cfg", "bot1 \"A\" m 1 1\nbot2 \"\" m 1 1");
+        ui.Start();
+        QCOMPARE(ReadBytes(ui.scratchFile()), std::string("A\r\n\r\n"));
+        QCOMPARE(Names(), (QStringList{"A", ""}));
+        MainForm->RemoveBot();
+        QCOMPARE(ReadBytes(ui.scratchFile()), std::string("\r\n"));
+        MainForm->RemoveBot();
+        // An empty roster leaves the last names written.
+        QCOMPARE(ReadBytes(ui.scratchFile()), std::string("\r\n"));
+    }
+
+    void scratchFileFailureIsToldOnceAndTheProgramGoesOn() {
+        UiFixture ui;
+        WriteBytes(ui.botDir() / "bots.cfg", kFiveBots);
+        WriteBytes(ui.cacheDir(), "a file where the cache folder should be");
+        ui.Start();
+        QCOMPARE(Names().size(), 5);
+        MainForm->NewBot();
+        QCOMPARE(Names().size(), 6);
+        QCOMPARE(ui.messages, std::vector<std::string>{kErr7});
+    }
+};
+
+QTEST_MAIN(MainFormTest)
+#include "main_form_test.moc"
