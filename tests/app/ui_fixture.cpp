@@ -2,6 +2,7 @@
 
 #include "app/forms.h"
 #include "app/message_box.h"
+#include "options/options_file.h"
 #include "roster/bot_roster.h"
 
 #include <cstdlib>
@@ -18,6 +19,8 @@ UiFixture::UiFixture() {
 
 void UiFixture::Start() {
     BotRoster = RosterTable{};
+    coopSciKill = "1";
+    coopKillMeth = "0";
     ui::CreateForms();
     started_ = true;
 }
