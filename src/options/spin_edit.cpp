@@ -1,11 +1,56 @@
 #include "options/spin_edit.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
+#include <QValidator>
+#include <climits>
+
+namespace {
+
+constexpr int kButtonWidth = 15;
+
+// Only a whole number that fits 32 bits, or the start of one ("" or "-"),
+// can be typed; Value() reads such a start as 0.
+class IntegerValidator final : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        if (input.isEmpty() || input == QLatin1String("-"))
+            return Intermediate;
+        const qsizetype digitsFrom = input.startsWith(QLatin1Char('-')) ? 1 : 0;
+        for (qsizetype i = digitsFrom; i < input.size(); ++i)
+            if (input[i] < QLatin1Char('0') || input[i] > QLatin1Char('9'))
+                return Invalid;
+        bool ok = false;
+        input.toInt(&ok);
+        return ok ? Acceptable : Invalid;
+    }
+};
+
+} // namespace
 
 TCSpinEdit::TCSpinEdit(QWidget* parent)
     : QWidget(parent), edit_(new QLineEdit(QStringLiteral("0"), this)), up_(new QToolButton(this)),
-      down_(new QToolButton(this)) {}
+      down_(new QToolButton(this)) {
+    edit_->setObjectName(QStringLiteral("edit"));
+    edit_->setValidator(new IntegerValidator(edit_));
+    edit_->installEventFilter(this);
+    setFocusProxy(edit_);
+    setFocusPolicy(edit_->focusPolicy());
+
+    up_->setObjectName(QStringLiteral("up"));
+    down_->setObjectName(QStringLiteral("down"));
+    up_->setArrowType(Qt::UpArrow);
+    down_->setArrowType(Qt::DownArrow);
+    for (QToolButton* button : {up_, down_}) {
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setAutoRepeat(true);
+        button->setIconSize(QSize(7, 4));
+    }
+    connect(up_, &QToolButton::clicked, this, [this] { StepBy(+1); });
+    connect(down_, &QToolButton::clicked, this, [this] { StepBy(-1); });
+}
 
 int TCSpinEdit::Value() {
     bool ok = false;
@@ -19,4 +64,30 @@ int TCSpinEdit::Value() {
 
 void TCSpinEdit::SetValue(int value) {
     edit_->setText(QString::number(value));
+}
+
+void TCSpinEdit::StepBy(int step) {
+    const long long next = static_cast<long long>(Value()) + step;
+    SetValue(next > INT_MAX ? INT_MAX : next < INT_MIN ? INT_MIN : static_cast<int>(next));
+    edit_->selectAll();
+}
+
+void TCSpinEdit::resizeEvent(QResizeEvent*) {
+    const int w = width();
+    const int h = height();
+    edit_->setGeometry(0, 0, w - kButtonWidth, h);
+    up_->setGeometry(w - kButtonWidth, 0, kButtonWidth, h / 2);
+    down_->setGeometry(w - kButtonWidth, h / 2, kButtonWidth, h - h / 2);
+}
+
+bool TCSpinEdit::eventFilter(QObject* watched, QEvent* event) {
+    // The arrow keys step the value as the buttons do.
+    if (watched == edit_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            StepBy(key == Qt::Key_Up ? +1 : -1);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }

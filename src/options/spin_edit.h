@@ -15,7 +15,16 @@ class TCSpinEdit : public QWidget {
     int Value();
     void SetValue(int value);
 
+    // One step up or down, held at the ends of the 32-bit range.
+    void StepBy(int step);
+
     QLineEdit* editor() const { return edit_; }
+    QToolButton* upButton() const { return up_; }
+    QToolButton* downButton() const { return down_; }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     QLineEdit* edit_;
