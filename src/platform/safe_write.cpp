@@ -9,6 +9,8 @@
 #include <io.h>
 #include <sys/stat.h>
 #include <windows.h>
+// windows.h names its own ReplaceFile as a macro; ours is meant here.
+#undef ReplaceFile
 #else
 #include <climits>
 #include <fcntl.h>
