@@ -6,9 +6,12 @@
 #include <chrono>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <thread>
+
+#ifndef _WIN32
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <thread>
+#endif
 
 using namespace tarvex;
 using tarvex::testing::ReadBytes;

@@ -195,6 +195,8 @@ TEST(RosterListFile, HoldsEachNameWithCrLf) {
     EXPECT_EQ(RosterListText(RosterTable{}), "");
 }
 
+#ifndef _WIN32
+
 TEST(RosterListFile, LivesInAPrivateCacheDirectory) {
     TempDir dir;
     const std::string cache = dir.str() + "/cache";
@@ -216,6 +218,8 @@ TEST(RosterListFile, LivesInAPrivateCacheDirectory) {
     EXPECT_FALSE(std::filesystem::is_symlink(folder / "temp.$$$"));
     ::unsetenv("XDG_CACHE_HOME");
 }
+
+#endif
 
 } // namespace
 } // namespace tarvex
