@@ -1,10 +1,10 @@
 #include "app/look.h"
 
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
-#include <QStringList>
 #include <QValidator>
 #include <QWidget>
 
@@ -30,14 +30,25 @@ class SingleByteValidator final : public QValidator {
 
 } // namespace
 
+// Liberation Sans and Arial share the designed font's proportions closely
+// enough that every caption still fits its control. Picked once: handing Qt
+// the whole list would make it search the missing names for every font.
+const QString& DesignedFamily() {
+    static const QString family = [] {
+        // A plain look-up among the installed families: asking for a missing
+        // one by name sends fontconfig through all its substitution rules.
+        const QStringList installed = QFontDatabase::families();
+        for (const char* name :
+             {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arial", "Helvetica"})
+            if (installed.contains(QString::fromLatin1(name), Qt::CaseInsensitive))
+                return QString::fromLatin1(name);
+        return QString();
+    }();
+    return family;
+}
+
 QFont SansFont(int pixelHeight, bool bold, bool italic) {
-    // Liberation Sans and Arial share the designed font's proportions closely
-    // enough that every caption still fits its control.
-    static const QStringList families{
-        QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-        QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica")};
-    QFont font;
-    font.setFamilies(families);
+    QFont font(DesignedFamily());
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixelHeight);
     font.setBold(bold);

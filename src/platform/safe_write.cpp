@@ -22,7 +22,7 @@ namespace tarvex {
 
 #ifdef _WIN32
 
-bool ReplaceFile(const std::string& path, std::string_view bytes, LinkPolicy) {
+bool ReplaceFile(const std::string& path, std::string_view bytes, LinkPolicy, bool durable) {
     std::string temp;
     int fd = -1;
     for (unsigned attempt = 0; fd < 0 && attempt < 100; ++attempt) {
@@ -44,7 +44,7 @@ bool ReplaceFile(const std::string& path, std::string_view bytes, LinkPolicy) {
         else
             bytes.remove_prefix(static_cast<std::size_t>(n));
     }
-    ok = ok && _commit(fd) == 0;
+    ok = ok && (!durable || _commit(fd) == 0);
     ok = (_close(fd) == 0) && ok;
     ok = ok && MoveFileExA(temp.c_str(), path.c_str(),
                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
@@ -102,7 +102,7 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 } // namespace
 
-bool ReplaceFile(const std::string& path, std::string_view bytes, LinkPolicy links) {
+bool ReplaceFile(const std::string& path, std::string_view bytes, LinkPolicy links, bool durable) {
     const std::string target = links == LinkPolicy::ReplaceTarget ? FollowLinks(path) : path;
 
     mode_t mode = ModeForNewFile();
@@ -120,7 +120,7 @@ bool ReplaceFile(const std::string& path, std::string_view bytes, LinkPolicy lin
         return false;
     bool ok = fchmod(fd, mode) == 0;
     ok = ok && WriteAll(fd, bytes);
-    ok = ok && fsync(fd) == 0;
+    ok = ok && (!durable || fsync(fd) == 0);
     ok = (close(fd) == 0) && ok;
     ok = ok && rename(temp.c_str(), target.c_str()) == 0;
     if (!ok)

@@ -18,8 +18,9 @@ enum class LinkPolicy {
 // Writes `bytes` to a new file beside `path` and renames it over `path`.
 // Every write, the flush and the close are checked; on any failure the
 // temporary file is removed, the old file is left as it was and the result
-// is false. An existing file keeps its permission bits.
+// is false. An existing file keeps its permission bits. `durable` waits for
+// the data to reach the disk before the rename; a scratch file skips that.
 bool ReplaceFile(const std::string& path, std::string_view bytes,
-                 LinkPolicy links = LinkPolicy::ReplaceTarget);
+                 LinkPolicy links = LinkPolicy::ReplaceTarget, bool durable = true);
 
 } // namespace tarvex

@@ -170,7 +170,8 @@ std::string RosterListFilePath() {
 
 bool WriteRosterListFile(const RosterTable& table) {
     const std::string path = RosterListFilePath();
-    return !path.empty() && ReplaceFile(path, RosterListText(table), LinkPolicy::ReplaceLink);
+    return !path.empty() &&
+           ReplaceFile(path, RosterListText(table), LinkPolicy::ReplaceLink, false);
 }
 
 } // namespace tarvex
