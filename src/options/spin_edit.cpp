@@ -1,7 +1,9 @@
 #include "options/spin_edit.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPalette>
 #include <QToolButton>
 #include <QValidator>
 #include <climits>
@@ -43,7 +45,12 @@ TCSpinEdit::TCSpinEdit(QWidget* parent)
     down_->setObjectName(QStringLiteral("down"));
     up_->setArrowType(Qt::UpArrow);
     down_->setArrowType(Qt::DownArrow);
+    // The buttons look like the system's whatever colour the field's text has.
+    QPalette buttonPalette = up_->palette();
+    for (const auto role : {QPalette::ButtonText, QPalette::WindowText})
+        buttonPalette.setColor(role, QGuiApplication::palette().color(role));
     for (QToolButton* button : {up_, down_}) {
+        button->setPalette(buttonPalette);
         button->setFocusPolicy(Qt::NoFocus);
         button->setAutoRepeat(true);
         button->setIconSize(QSize(7, 4));
@@ -73,11 +80,16 @@ void TCSpinEdit::StepBy(int step) {
 }
 
 void TCSpinEdit::resizeEvent(QResizeEvent*) {
+    // The buttons sit inside the field's border, at its right end.
     const int w = width();
     const int h = height();
-    edit_->setGeometry(0, 0, w - kButtonWidth, h);
-    up_->setGeometry(w - kButtonWidth, 0, kButtonWidth, h / 2);
-    down_->setGeometry(w - kButtonWidth, h / 2, kButtonWidth, h - h / 2);
+    constexpr int border = 2;
+    const int inner = h - 2 * border;
+    edit_->setGeometry(0, 0, w, h);
+    edit_->setTextMargins(0, 0, kButtonWidth, 0);
+    up_->setGeometry(w - border - kButtonWidth, border, kButtonWidth, inner / 2);
+    down_->setGeometry(w - border - kButtonWidth, border + inner / 2, kButtonWidth,
+                       inner - inner / 2);
 }
 
 bool TCSpinEdit::eventFilter(QObject* watched, QEvent* event) {

@@ -11,8 +11,10 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QSlider>
 #include <QValidator>
@@ -88,6 +90,10 @@ QCheckBox* MakeCheck(QWidget* parent, const char* name, const QString& caption, 
     box->setGeometry(geometry);
     box->setFont(font);
     SetTextColour(box, colour);
+    // The tick keeps the system's colour; only the caption takes the font's.
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Text, QGuiApplication::palette().color(QPalette::Text));
+    box->setPalette(palette);
     return box;
 }
 
@@ -154,6 +160,7 @@ QFrame* MakeBevel(QWidget* parent, const char* name, const QRect& geometry) {
 
 // A heading sits across its frame's top edge and hides the line behind it.
 template <typename Widget> Widget* AsHeading(Widget* widget) {
+    widget->setBackgroundRole(QPalette::Window);
     widget->setAutoFillBackground(true);
     return widget;
 }
@@ -243,6 +250,11 @@ TTarvexConfig::TTarvexConfig() {
     CFGBotAccuracy->setTickInterval(1);
     CFGBotAccuracy->setToolTip(QStringLiteral("Bots aiming ability"));
     CFGBotAccuracy->setGeometry(32, 184, 185, 19);
+    // The style draws the groove and the ticks a shade darker than the
+    // background, which on black would leave the ticks unseen.
+    QPalette trackPalette = CFGBotAccuracy->palette();
+    trackPalette.setColor(QPalette::Window, QGuiApplication::palette().color(QPalette::Window));
+    CFGBotAccuracy->setPalette(trackPalette);
 
     CFGBotTalk = AsHeading(MakeCheck(this, "CFGBotTalk", QStringLiteral("Enable bot chatting"),
                                      true, QStringLiteral("Enable/Disable bot chat"),
