@@ -241,26 +241,33 @@ def logo(x, y):
 
 
 def render(width, height, scene, to_scene, samples=4):
-    """Averages samples x samples points of scene per pixel; returns RGB rows."""
+    """Averages samples x samples points of scene per pixel.
+
+    Returns rows of (colour, coverage): the mean colour of the points the scene
+    draws, and the share of points it draws at all.
+    """
     rows = []
     step = 1.0 / samples
     for py in range(height):
         row = []
         for px in range(width):
             acc = [0.0, 0.0, 0.0]
+            drawn = 0
             for sy in range(samples):
                 for sx in range(samples):
-                    sx_, sy_ = to_scene(px + (sx + 0.5) * step, py + (sy + 0.5) * step)
-                    c = scene(sx_, sy_) or BLACK
-                    acc[0] += c[0]
-                    acc[1] += c[1]
-                    acc[2] += c[2]
-            n = samples * samples
-            row.append(tuple(int(round(clamp(a / n, 0, 255))) for a in acc))
+                    c = scene(*to_scene(px + (sx + 0.5) * step, py + (sy + 0.5) * step))
+                    if c is not None:
+                        drawn += 1
+                        acc[0] += c[0]
+                        acc[1] += c[1]
+                        acc[2] += c[2]
+            colour = tuple(int(round(clamp(a / max(drawn, 1), 0, 255))) for a in acc)
+            row.append((colour, drawn / (samples * samples)))
         rows.append(row)
     return rows
 
 
+# Entry 0 is the transparent background; the head is drawn with the others.
 ICON_PALETTE = [
     (0, 0, 0), (48, 0, 0), (96, 0, 0), (150, 0, 0),
     (210, 24, 16), (255, 72, 56), (255, 160, 140), (0, 80, 0),
@@ -269,12 +276,12 @@ ICON_PALETTE = [
 ]
 
 
-def nearest(colour, palette):
+def nearest(colour, palette, first=0):
     def distance(p):
         # Weighted towards green, as the eye is.
         return (3 * (colour[0] - p[0]) ** 2 + 4 * (colour[1] - p[1]) ** 2 +
                 2 * (colour[2] - p[2]) ** 2)
-    return min(range(len(palette)), key=lambda i: distance(palette[i]))
+    return min(range(first, len(palette)), key=lambda i: distance(palette[i]))
 
 
 # ---------------------------------------------------------------- file writers
@@ -285,13 +292,15 @@ def png_chunk(kind, data):
             struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
 
 
-def png(width, height, colour_type, bit_depth, raw_rows, palette=None):
+def png(width, height, colour_type, bit_depth, raw_rows, palette=None, alphas=None):
     data = b"".join(b"\x00" + row for row in raw_rows)
     out = b"\x89PNG\r\n\x1a\n"
     out += png_chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, bit_depth, colour_type,
                                           0, 0, 0))
     if palette:
         out += png_chunk(b"PLTE", b"".join(bytes(c) for c in palette))
+    if alphas:
+        out += png_chunk(b"tRNS", bytes(alphas))
     out += png_chunk(b"IDAT", zlib.compress(data, 9))
     out += png_chunk(b"IEND", b"")
     return out
@@ -302,11 +311,15 @@ def pack_nibbles(indices):
 
 
 def ico(indices, palette, size=32):
-    """A one-image icon: 4-bit colour bitmap with an all-opaque mask."""
+    """A one-image icon: 4-bit colour bitmap; palette entry 0 is masked out."""
     xor_rows = [pack_nibbles(indices[y]) for y in reversed(range(size))]
     xor = b"".join(r + b"\x00" * (-len(r) % 4) for r in xor_rows)
-    and_row = b"\x00" * (((size + 31) // 32) * 4)
-    mask = and_row * size
+    mask = b""
+    for y in reversed(range(size)):
+        bits = 0
+        for x in range(size):
+            bits = (bits << 1) | (indices[y][x] == 0)
+        mask += bits.to_bytes(size // 8, "big") + b"\x00" * (-(size // 8) % 4)
     colours = b"".join(bytes((b, g, r, 0)) for (r, g, b) in palette)
     header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 4, 0, len(xor) + len(mask),
                          0, 0, 16, 0)
@@ -322,14 +335,15 @@ def write(name, data):
 
 
 def main():
-    icon_rgb = render(32, 32, head, lambda x, y: (x, y))
-    indices = [[nearest(c, ICON_PALETTE) for c in row] for row in icon_rgb]
-    write("icon.png", png(32, 32, 3, 4, [pack_nibbles(r) for r in indices], ICON_PALETTE))
+    icon = render(32, 32, head, lambda x, y: (x, y))
+    indices = [[nearest(c, ICON_PALETTE, 1) if cover >= 0.5 else 0 for c, cover in row]
+               for row in icon]
+    write("icon.png", png(32, 32, 3, 4, [pack_nibbles(r) for r in indices], ICON_PALETTE, [0]))
     write("tarvex.ico", ico(indices, ICON_PALETTE))
 
     w, h = 198, 170
     logo_rgb = render(w, h, logo, lambda x, y: (x * SHOW_W / w, y * SHOW_H / h), samples=3)
-    write("logo.png", png(w, h, 2, 8, [bytes(v for c in row for v in c) for row in logo_rgb]))
+    write("logo.png", png(w, h, 2, 8, [bytes(v for c, _ in row for v in c) for row in logo_rgb]))
 
 
 if __name__ == "__main__":
