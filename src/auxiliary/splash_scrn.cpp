@@ -22,8 +22,7 @@ TSplashScrn::TSplashScrn() {
     // closes it just as a click on the free surface does.
     Label1 = MakeLabel(this, "Label1", QStringLiteral("Tarvex Bot Manager, v0.4"),
                        {112, 24, 211, 20}, SansFont(16, true), kRed);
-    Label2 = MakeLabel(this, "Label2",
-                       QStringLiteral("Made for Tarvex players by the Tarvex Bot Manager team"),
+    Label2 = MakeLabel(this, "Label2", QStringLiteral("Made by the Tarvex Bot Manager team"),
                        {80, 48, 281, 16}, SansFont(13, true), kRed);
     Label3 = MakeLabel(this, "Label3", QStringLiteral("Click to continue"), {256, 80, 121, 16},
                        SansFont(13, true, true), kLime);

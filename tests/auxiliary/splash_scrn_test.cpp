@@ -43,6 +43,9 @@ class SplashScrnTest : public QObject {
         QCOMPARE(SplashScrn->size(), QSize(375, 97));
         QCOMPARE(SplashScrn->pos(), QPoint(246, 273));
         QVERIFY(!(SplashScrn->windowFlags() & Qt::WindowMinimizeButtonHint));
+        // Labels grow with their text; none may run off the window.
+        for (const QLabel* label : {SplashScrn->Label1, SplashScrn->Label2, SplashScrn->Label3})
+            QVERIFY2(SplashScrn->rect().contains(label->geometry()), qPrintable(label->text()));
     }
 
     void aClickAnywhereReturnsToTheRosterWindow_data() {
@@ -114,6 +117,7 @@ class SplashScrnTest : public QObject {
         QCOMPARE(icon.format(), QImage::Format_Indexed8);
         QVERIFY(icon.colorCount() <= 16);
         QVERIFY(ColourCount(icon) > 2);
+        QVERIFY(icon.hasAlphaChannel()); // the background is see-through
 
         const QImage logo(":/tarvex/logo.png");
         QCOMPARE(logo.size(), QSize(198, 170));
@@ -126,9 +130,8 @@ class SplashScrnTest : public QObject {
         const QImage fromIco = reader.read();
         QVERIFY2(!fromIco.isNull(), qPrintable(reader.errorString()));
         QCOMPARE(fromIco.size(), QSize(32, 32));
-        const QImage a = fromIco.convertToFormat(QImage::Format_RGB32);
-        const QImage b = icon.convertToFormat(QImage::Format_RGB32);
-        QCOMPARE(a, b);
+        QCOMPARE(fromIco.convertToFormat(QImage::Format_ARGB32),
+                 icon.convertToFormat(QImage::Format_ARGB32));
     }
 };
 
