@@ -1,6 +1,7 @@
 #include "platform/text_file.h"
 
 #include <cstdio>
+#include <filesystem>
 
 namespace tarvex {
 
@@ -9,6 +10,11 @@ bool ReadWholeFile(const std::string& path, std::string& contents) {
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f)
         return false;
+    // The size is only a hint: the file may change under us, and the loop
+    // below reads to its real end whatever it says.
+    std::error_code ec;
+    if (const auto size = std::filesystem::file_size(path, ec); !ec && size < contents.max_size())
+        contents.reserve(static_cast<std::size_t>(size));
     char buffer[1 << 16];
     bool ok = true;
     for (;;) {
