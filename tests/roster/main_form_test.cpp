@@ -47,6 +47,13 @@ std::string Roster(int count) {
     return text;
 }
 
+// The options file is there too, so its absence is not told among the
+// roster window's messages.
+void Start(UiFixture& ui) {
+    WriteBytes(ui.botDir() / "tarvex.cfg", "");
+    ui.Start();
+}
+
 } // namespace
 
 class MainFormTest : public QObject {
@@ -55,7 +62,7 @@ class MainFormTest : public QObject {
     void startsWithTheFirstBotSelectedAndShown() {
         UiFixture ui;
         WriteBytes(ui.botDir() / "bots.cfg", kFiveBots);
-        ui.Start();
+        Start(ui);
         QCOMPARE(Names(), (QStringList{"One", "Two", "Three", "Four", "Five"}));
         QCOMPARE(Selected(), 0);
         QCOMPARE(Boxes(), (QStringList{"One", "m1", "1", "1"}));
@@ -72,7 +79,7 @@ class MainFormTest : public QObject {
             UiFixture ui;
             if (present)
                 WriteBytes(ui.botDir() / "bots.cfg", "// no bots here\r\n");
-            ui.Start();
+            Start(ui);
             QCOMPARE(MainForm->BotList->count(), 0);
             QCOMPARE(Boxes(), (QStringList{"", "", "", ""}));
             QVERIFY(!MainForm->EditBotName->isEnabled());
@@ -84,7 +91,7 @@ class MainFormTest : public QObject {
     void tellsWhenTheFileHoldsMoreBotsThanFit() {
         UiFixture ui;
         WriteBytes(ui.botDir() / "bots.cfg", Roster(35));
-        ui.Start();
+        Start(ui);
         QCOMPARE(MainForm->BotList->count(), 31);
         QCOMPARE(ui.messages, std::vector<std::string>{kTooManyInFile});
     }
@@ -103,7 +110,7 @@ class MainFormTest : public QObject {
         for (const auto& c : cases) {
             UiFixture ui;
             WriteBytes(ui.botDir() / "bots.cfg", kFiveBots);
-            ui.Start();
+            Start(ui);
             MainForm->BotList->setCurrentRow(c.select);
             MainForm->NewBot();
             QCOMPARE(Names(), c.names);
@@ -115,7 +122,7 @@ class MainFormTest : public QObject {
 
     void newBotOnAnEmptyRosterEnablesTheBoxes() {
         UiFixture ui;
-        ui.Start();
+        Start(ui);
         ui.TakeMessages();
         MainForm->NewBot();
         QCOMPARE(Names(), QStringList{"New Bot"});
@@ -127,7 +134,7 @@ class MainFormTest : public QObject {
     void newBotStopsAt31() {
         UiFixture ui;
         WriteBytes(ui.botDir() / "bots.cfg", Roster(30));
-        ui.Start();
+        Start(ui);
         MainForm->NewBot();
         QCOMPARE(BotRoster.Count(), 31);
         QVERIFY(ui.messages.empty());
@@ -175,7 +182,7 @@ class MainFormTest : public QObject {
         for (const auto& c : cases) {
             UiFixture ui;
             WriteBytes(ui.botDir() / "bots.cfg", c.file);
-            ui.Start();
+            Start(ui);
             MainForm->BotList->setCurrentRow(c.select);
             MainForm->RemoveBot();
             QVERIFY2(Names() == c.names, c.what);
@@ -192,7 +199,7 @@ class MainFormTest : public QObject {
     void removeOnlyBotThenSaveKeepsTheFile() {
         UiFixture ui;
         WriteBytes(ui.botDir() / "bots.cfg", "bot1 \"Solo\" s 7 8");
-        ui.Start();
+        Start(ui);
         MainForm->RemoveBot();
         MainForm->RemoveBot();
         QCOMPARE(ui.TakeMessages(), std::vector<std::string>{"No bots to delete!"});
@@ -203,7 +210,7 @@ class MainFormTest : public QObject {
     void nothingSelectedChangesNothing() {
         UiFixture ui;
         WriteBytes(ui.botDir() / "bots.cfg", kFiveBots);
-        ui.Start();
+        Start(ui);
         MainForm->BotList->setCurrentRow(-1);
         MainForm->RemoveBot();
         MainForm->MoveSelUp();
@@ -216,7 +223,7 @@ class MainFormTest : public QObject {
         UiFixture ui;
         WriteBytes(ui.botDir() / "bots.cfg",
                    "bot1 \"A\" a 1 1\nbot2 \"B\" b 2 2\nbot3 \"C\" c 3 3");
-        ui.Start();
+        Start(ui);
         MainForm->MoveSelUp();
         QCOMPARE(ui.TakeMessages(), std::vector<std::string>{"Already at top!"});
         MainForm->MoveSelDown();
@@ -238,7 +245,7 @@ class MainFormTest : public QObject {
     void editThenClickAnotherItem() {
         UiFixture ui;
         WriteBytes(ui.botDir() / "bots.cfg", kFiveBots);
-        ui.Start();
+        Start(ui);
         MainForm->show();
         MainForm->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(MainForm));
@@ -268,7 +275,7 @@ class MainFormTest : public QObject {
     void editBoxesTakeOnlySingleByteCharacters() {
         UiFixture ui;
         WriteBytes(ui.botDir() / "bots.cfg", "bot1 \"A\" m 1 1");
-        ui.Start();
+        Start(ui);
         MainForm->EditBotName->clear();
         // Typed one key at a time, as a keyboard would send them.
         for (const QChar c : QString::fromUtf8("Zo\xc3\xab\xe2\x82\xac!")) {
@@ -283,7 +290,7 @@ class MainFormTest : public QObject {
     void saveWritesTheRosterExactly() {
         UiFixture ui;
         WriteBytes(ui.botDir() / "bots.cfg", "// mine\nbot9 \"A\"   m 1 2 trailing\n");
-        ui.Start();
+        Start(ui);
         MainForm->NewBot();
         MainForm->SaveEntrys();
         QCOMPARE(ReadBytes(ui.botDir() / "bots.cfg"),
@@ -294,7 +301,7 @@ class MainFormTest : public QObject {
     void saveFailureIsReported() {
         UiFixture ui;
         WriteBytes(ui.botDir() / "bots.cfg", kFiveBots);
-        ui.Start();
+        Start(ui);
         std::filesystem::remove_all(ui.botDir());
         MainForm->SaveEntrys();
         QCOMPARE(ui.TakeMessages(), std::vector<std::string>{kErr5});
@@ -309,7 +316,7 @@ class MainFormTest : public QObject {
     void scratchFileHoldsTheNames() {
         UiFixture ui;
         WriteBytes(ui.botDir() / "bots.cfg", "bot1 \"A\" m 1 1\nbot2 \"\" m 1 1");
-        ui.Start();
+        Start(ui);
         QCOMPARE(ReadBytes(ui.scratchFile()), std::string("A\r\n\r\n"));
         QCOMPARE(Names(), (QStringList{"A", ""}));
         MainForm->RemoveBot();
@@ -323,7 +330,7 @@ class MainFormTest : public QObject {
         UiFixture ui;
         WriteBytes(ui.botDir() / "bots.cfg", kFiveBots);
         WriteBytes(ui.cacheDir(), "a file where the cache folder should be");
-        ui.Start();
+        Start(ui);
         QCOMPARE(Names().size(), 5);
         MainForm->NewBot();
         QCOMPARE(Names().size(), 6);
