@@ -121,6 +121,8 @@ void TLaunchForm::UpdateCmdLine() {
     const bool teamplay = TarvexConfig->CFGTeamplay->isChecked();
     LNCCmdLine->setText(
         FromBytes(BuildCommandLine(GameDirectory, bots, teamplay, ToBytes(LNCMapName->text()))));
+    // The line reads from its start, where the game's path is.
+    LNCCmdLine->setCursorPosition(0);
 }
 
 void TLaunchForm::GoGoGoClick() {

@@ -140,6 +140,7 @@ class LaunchFormTest : public QObject {
         OpenLaunchWindow();
         QVERIFY(LaunchForm->isVisible());
         QCOMPARE(CmdLine(), Line(ui, "5", "0", ""));
+        QCOMPARE(LaunchForm->LNCCmdLine->cursorPosition(), 0); // the game's path in view
 
         // Unsaved changes in the options window count at the next visit.
         LaunchForm->GoBack->click();
@@ -169,6 +170,7 @@ class LaunchFormTest : public QObject {
         LaunchForm->show();
         QCOMPARE(CmdLine(), Line(ui, "1", "0", "crossfire"));
 
+        LaunchForm->LNCCmdLine->end(false);
         QTest::keyClicks(LaunchForm->LNCCmdLine, " +developer 1");
         LaunchForm->GoGoGo->click();
         QCOMPARE(launch.commands,
@@ -252,15 +254,15 @@ class LaunchFormTest : public QObject {
             bool starts;
         };
         const Case cases[] = {
-            {"Enter in the map box", [] { return (QWidget*)LaunchForm->LNCMapName; },
+            {"Enter in the map box", []() -> QWidget* { return LaunchForm->LNCMapName; },
              Qt::Key_Return, true},
-            {"keypad Enter in the line", [] { return (QWidget*)LaunchForm->LNCCmdLine; },
+            {"keypad Enter in the line", []() -> QWidget* { return LaunchForm->LNCCmdLine; },
              Qt::Key_Enter, true},
-            {"Enter on Go Back", [] { return (QWidget*)LaunchForm->GoBack; }, Qt::Key_Return,
+            {"Enter on Go Back", []() -> QWidget* { return LaunchForm->GoBack; }, Qt::Key_Return,
              false},
-            {"Escape in the map box", [] { return (QWidget*)LaunchForm->LNCMapName; },
+            {"Escape in the map box", []() -> QWidget* { return LaunchForm->LNCMapName; },
              Qt::Key_Escape, false},
-            {"close box", [] { return (QWidget*)LaunchForm; }, Qt::Key_unknown, false},
+            {"close box", []() -> QWidget* { return LaunchForm; }, Qt::Key_unknown, false},
         };
         for (const Case& c : cases) {
             UiFixture ui;
