@@ -27,6 +27,7 @@ cmake --build "$build" --target core_tests -j"$(nproc)"
 echo "== tests (windows, wine)"
 # A prefix of our own, no display, no prompts for wine's Mono or Gecko.
 unset DISPLAY WAYLAND_DISPLAY
+export HOME=${HOME:-$build}
 export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
@@ -34,4 +35,4 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineserver -w
 fi
 cd "$build/tests"
-wine ./core_tests.exe
+wine ./core_tests.exe --gtest_brief=1
