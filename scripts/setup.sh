@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those missing.
-# Usage: setup.sh run|test
+# Usage: setup.sh run|test|windows
 set -euo pipefail
 
 packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-liberation)
+if [ "${1:-run}" = windows ]; then
+  # The core and its tests built for Windows and run under wine.
+  packages=(cmake make g++-mingw-w64-x86-64-posix wine wine64 googletest)
+fi
 if [ "${1:-run}" = test ]; then
-  packages+=(libgtest-dev clang-format xvfb xauth)
+  packages+=(libgtest-dev clang-format clang libclang-rt-14-dev xvfb xauth)
 fi
 
 missing=()
