@@ -29,17 +29,22 @@ for _ in $(seq 50); do DISPLAY=$display xdpyinfo >/dev/null 2>&1 && break; sleep
 export DISPLAY=$display XDG_CACHE_HOME=$work/cache
 
 median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}'; }
-: >"$work/manager" && : >"$work/empty"
+: >"$work/manager" && : >"$work/empty" && : >"$work/text"
 for _ in $(seq "$runs"); do
   (cd "$work/game" && "$build/benchmarks/map_timer" "Tarvex, Bot Manager" "$build/tarvex-manager") >>"$work/manager"
   (cd "$work/game" && "$build/benchmarks/map_timer" "Tarvex, Bot Manager" "$build/benchmarks/empty_window") >>"$work/empty"
+  (cd "$work/game" && "$build/benchmarks/map_timer" "Tarvex, Bot Manager" "$build/benchmarks/empty_window" --text) >>"$work/text"
 done
 m_time=$(cut -d' ' -f1 "$work/manager" | median); m_rss=$(cut -d' ' -f2 "$work/manager" | median)
 e_time=$(cut -d' ' -f1 "$work/empty" | median); e_rss=$(cut -d' ' -f2 "$work/empty" | median)
+t_time=$(cut -d' ' -f1 "$work/text" | median); t_rss=$(cut -d' ' -f2 "$work/text" | median)
 echo "runs each:              $runs"
 echo "tarvex-manager:         ${m_time} ms to the mapped roster window, peak ${m_rss} KiB"
 echo "empty Qt window:        ${e_time} ms, peak ${e_rss} KiB"
-awk -v a="$m_time" -v b="$e_time" 'BEGIN {printf "start-up time ratio:    %.2f\n", a / b}'
-awk -v a="$m_rss" -v b="$e_rss" 'BEGIN {printf "peak memory ratio:      %.2f\n", a / b}'
+echo "one line of text:       ${t_time} ms, peak ${t_rss} KiB"
+awk -v a="$m_time" -v b="$e_time" 'BEGIN {printf "start-up time ratio:    %.2f (to the empty window)\n", a / b}'
+awk -v a="$m_rss" -v b="$e_rss" 'BEGIN {printf "peak memory ratio:      %.2f (to the empty window)\n", a / b}'
+awk -v a="$m_time" -v b="$t_time" 'BEGIN {printf "start-up time ratio:    %.2f (to the window with text)\n", a / b}'
+awk -v a="$m_rss" -v b="$t_rss" 'BEGIN {printf "peak memory ratio:      %.2f (to the window with text)\n", a / b}'
 echo
 "$build/benchmarks/file_benchmark" --benchmark_min_time=0.2

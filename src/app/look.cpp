@@ -1,6 +1,7 @@
 #include "app/look.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +17,25 @@ static void InitResources() {
 namespace tarvex::ui {
 
 namespace {
+
+class FirstPolish final : public QObject {
+  public:
+    FirstPolish(QWidget* widget, std::function<void()> work)
+        : QObject(widget), work_(std::move(work)) {
+        widget->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Polish) {
+            watched->removeEventFilter(this);
+            deleteLater();
+            work_();
+        }
+        return false;
+    }
+
+  private:
+    std::function<void()> work_;
+};
 
 class SingleByteValidator final : public QValidator {
   public:
@@ -92,8 +112,15 @@ QLabel* MakeLabel(QWidget* parent, const char* objectName, const QString& text,
     SetTextColour(label, colour);
     label->setGeometry(geometry);
     if (autoSize)
-        label->adjustSize();
+        OnFirstPolish(label, [label] { label->adjustSize(); });
     return label;
+}
+
+void OnFirstPolish(QWidget* widget, std::function<void()> work) {
+    if (widget->testAttribute(Qt::WA_WState_Polished))
+        work();
+    else
+        new FirstPolish(widget, std::move(work));
 }
 
 QIcon ApplicationIcon() {

@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QRect>
 #include <QString>
+#include <functional>
 #include <string>
 
 class QComboBox;
@@ -43,6 +44,11 @@ QLabel* MakeLabel(QWidget* parent, const char* objectName, const QString& text,
                   bool autoSize = true);
 
 QIcon ApplicationIcon();
+
+// Runs `work` once, when the widget is first polished, just before it is first
+// shown; at once if it already was. A window that stays hidden at start-up
+// thus spends nothing on what only its looks need.
+void OnFirstPolish(QWidget* widget, std::function<void()> work);
 
 // Texts cross into Qt as Latin-1, so every byte maps to one character and back.
 inline QString FromBytes(const std::string& bytes) {

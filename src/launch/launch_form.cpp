@@ -47,7 +47,8 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setToolTip(hint);
-    button->setIcon(parent->style()->standardIcon(glyph));
+    OnFirstPolish(button,
+                  [button, glyph] { button->setIcon(button->style()->standardIcon(glyph)); });
     button->setGeometry(geometry);
     // The focused button takes Enter, as the default one does otherwise.
     button->setAutoDefault(true);
@@ -94,10 +95,13 @@ TLaunchForm::TLaunchForm()
     LNCCmdLine->setFocus();
 
     mapNames_ = new QStringListModel(this);
-    MapCompleter = new QCompleter(mapNames_, this);
-    MapCompleter->setObjectName(QStringLiteral("MapCompleter"));
-    MapCompleter->setCaseSensitivity(Qt::CaseInsensitive);
-    LNCMapName->setCompleter(MapCompleter);
+    // Only typing uses it, so it waits until the window is first shown.
+    OnFirstPolish(LNCMapName, [this] {
+        MapCompleter = new QCompleter(mapNames_, this);
+        MapCompleter->setObjectName(QStringLiteral("MapCompleter"));
+        MapCompleter->setCaseSensitivity(Qt::CaseInsensitive);
+        LNCMapName->setCompleter(MapCompleter);
+    });
 
     connect(LNCMapName, &QLineEdit::textChanged, this, [this] { UpdateCmdLine(); });
     connect(GoBack, &QPushButton::clicked, this, &TLaunchForm::GoBackClick);

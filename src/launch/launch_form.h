@@ -23,7 +23,7 @@ class TLaunchForm : public QWidget {
     QLineEdit* LNCMapName;
     QPushButton* GoBack;
     QPushButton* GoGoGo;
-    QCompleter* MapCompleter;
+    QCompleter* MapCompleter = nullptr; // made when the window is first shown
 
     std::string GameDirectory;
 

@@ -43,7 +43,9 @@ class SplashScrnTest : public QObject {
         QCOMPARE(SplashScrn->size(), QSize(375, 97));
         QCOMPARE(SplashScrn->pos(), QPoint(246, 273));
         QVERIFY(!(SplashScrn->windowFlags() & Qt::WindowMinimizeButtonHint));
-        // Labels grow with their text; none may run off the window.
+        // Labels grow with their text once the window is readied for showing;
+        // none may run off the window.
+        SplashScrn->ensurePolished();
         for (const QLabel* label : {SplashScrn->Label1, SplashScrn->Label2, SplashScrn->Label3})
             QVERIFY2(SplashScrn->rect().contains(label->geometry()), qPrintable(label->text()));
     }

@@ -289,6 +289,7 @@ class LaunchFormTest : public QObject {
         WriteBytes(ui.botDir() / "maps" / "crossfire.bsp", "");
         WriteBytes(ui.gameDir() / "valve" / "maps" / "boot_camp.bsp", "");
         Start(ui);
+        LaunchForm->ensurePolished(); // as when first shown
         QCompleter* completer = LaunchForm->LNCMapName->completer();
         QVERIFY(completer);
         completer->setCompletionPrefix("CROSS");

@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Takes a picture of each window a user can see, from the demo game directory,
+# under Xvfb, into docs/screenshots/.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+out=$root/docs/screenshots
+
+bash "$root/scripts/setup.sh" test
+for p in xdotool imagemagick x11-utils; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' ||
+    { sudo=(); [ "$(id -u)" -eq 0 ] || sudo=(sudo); "${sudo[@]}" apt-get install -y -q --no-install-recommends "$p"; }
+done
+cmake -S "$root" -B "$root/build/release" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake --build "$root/build/release" --target tarvex-manager -j"$(nproc)"
+
+work=$(mktemp -d)
+cleanup() {
+  kill "${app_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+cp -r "$root/demo" "$work/Half-Life"
+display=:$((100 + RANDOM % 400))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+export DISPLAY=$display XDG_CACHE_HOME=$work/cache
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+# A grey desktop, so the black windows stand out.
+xsetroot -solid '#5a6a7a' 2>/dev/null || true
+
+(cd "$work/Half-Life" && exec "$root/build/release/tarvex-manager") &
+app_pid=$!
+
+wait_for() { xdotool search --sync --onlyvisible --name "^$1\$" >/dev/null; sleep 0.5; }
+click() { xdotool mousemove "$1" "$2" click 1; }
+# shot NAME LEFT TOP WIDTH HEIGHT: the window's client area and a margin.
+shot() {
+  import -window root -crop "$(($4 + 16))x$(($5 + 16))+$(($2 - 8))+$(($3 - 8))" +repage "$out/$1.png"
+  echo "wrote $out/$1.png"
+}
+
+mkdir -p "$out"
+wait_for "Tarvex, Bot Manager"
+click $((90 + 100)) $((214 + 8 + 20))          # second bot in the list
+shot roster 90 214 560 216
+
+click $((90 + 496)) $((214 + 172))             # Options -=>>
+wait_for "Tarvex Configuation Options"
+shot options 33 145 684 386
+click $((33 + 160)) $((145 + 364))             # Ignore Changes
+wait_for "Tarvex, Bot Manager"
+
+click $((90 + 496)) $((214 + 196))             # Launch -=>>
+wait_for "Launch Options"
+click $((238 + 220)) $((260 + 18))             # map name
+xdotool type --delay 20 crossfire
+xdotool mousemove 0 0
+sleep 0.5
+shot launch 238 260 290 106
+xdotool key Escape                             # Go Back
+wait_for "Tarvex, Bot Manager"
+
+click $((90 + 248)) $((214 + 120))             # the logo
+wait_for "Welcome to Tarvex, Bot Manager"
+xdotool mousemove 0 0
+sleep 0.5
+shot about 246 273 375 97
