@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
+#include <QPushButton>
 #include <QValidator>
 #include <QWidget>
 
@@ -114,6 +115,15 @@ QLabel* MakeLabel(QWidget* parent, const char* objectName, const QString& text,
     if (autoSize)
         OnFirstPolish(label, [label] { label->adjustSize(); });
     return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* objectName, const QString& caption,
+                        const QString& hint, const QRect& geometry) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(objectName));
+    button->setToolTip(hint);
+    button->setGeometry(geometry);
+    return button;
 }
 
 void OnFirstPolish(QWidget* widget, std::function<void()> work) {

@@ -13,6 +13,7 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QWidget;
 
 namespace tarvex::ui {
@@ -42,6 +43,10 @@ void SetTextColour(QWidget* widget, const QColor& colour);
 QLabel* MakeLabel(QWidget* parent, const char* objectName, const QString& text,
                   const QRect& geometry, const QFont& font, const QColor& colour,
                   bool autoSize = true);
+
+// A push button at a fixed place; an empty hint shows no tool tip.
+QPushButton* MakeButton(QWidget* parent, const char* objectName, const QString& caption,
+                        const QString& hint, const QRect& geometry);
 
 QIcon ApplicationIcon();
 

@@ -17,9 +17,7 @@ namespace {
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
                         const QRect& geometry, const QFont& font) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(geometry);
+    QPushButton* button = tarvex::ui::MakeButton(parent, name, caption, QString(), geometry);
     button->setFont(font);
     return button;
 }

@@ -42,14 +42,12 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, const QString& hint, cons
     return edit;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
-                        const QString& hint, QStyle::StandardPixmap glyph, const QRect& geometry) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(hint);
+QPushButton* MakeBitButton(QWidget* parent, const char* name, const QString& caption,
+                           const QString& hint, QStyle::StandardPixmap glyph,
+                           const QRect& geometry) {
+    QPushButton* button = MakeButton(parent, name, caption, hint, geometry);
     OnFirstPolish(button,
                   [button, glyph] { button->setIcon(button->style()->standardIcon(glyph)); });
-    button->setGeometry(geometry);
     // The focused button takes Enter, as the default one does otherwise.
     button->setAutoDefault(true);
     SetTextColour(button, kRed);
@@ -81,12 +79,12 @@ TLaunchForm::TLaunchForm()
                  {160, 8, 121, 21});
     LNCMapName->setMaxLength(kMapNameLength);
 
-    GoBack = MakeButton(this, "GoBack", QStringLiteral("Go Back"),
-                        QStringLiteral("Click to return to main screen"),
-                        QStyle::SP_DialogCancelButton, {8, 72, 129, 25});
-    GoGoGo = MakeButton(this, "GoGoGo", QStringLiteral("Go, Go, Go!"),
-                        QStringLiteral("Click to launch Half-Life"), QStyle::SP_DialogOkButton,
-                        {152, 72, 129, 25});
+    GoBack = MakeBitButton(this, "GoBack", QStringLiteral("Go Back"),
+                           QStringLiteral("Click to return to main screen"),
+                           QStyle::SP_DialogCancelButton, {8, 72, 129, 25});
+    GoGoGo = MakeBitButton(this, "GoGoGo", QStringLiteral("Go, Go, Go!"),
+                           QStringLiteral("Click to launch Half-Life"), QStyle::SP_DialogOkButton,
+                           {152, 72, 129, 25});
     GoGoGo->setDefault(true);
 
     setTabOrder(LNCCmdLine, LNCMapName);

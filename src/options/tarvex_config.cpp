@@ -139,12 +139,9 @@ QComboBox* MakeChoiceCombo(QWidget* parent, const char* name, const QStringList&
     return combo;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
-                        const QString& hint, const QRect& geometry) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(hint);
-    button->setGeometry(geometry);
+QPushButton* MakeRedButton(QWidget* parent, const char* name, const QString& caption,
+                           const QString& hint, const QRect& geometry) {
+    QPushButton* button = MakeButton(parent, name, caption, hint, geometry);
     SetTextColour(button, kRed);
     return button;
 }
@@ -269,11 +266,11 @@ TTarvexConfig::TTarvexConfig() {
                                      QStringLiteral("talk_de.cfg"), QStringLiteral("talk_mix.cfg"),
                                      QStringLiteral("talk_hax.cfg")},
                                     QStringLiteral("Bot chat datafile"), {536, 32, 121, 21});
-    CFGSave = MakeButton(this, "CFGSave", QStringLiteral("Save Changes"),
-                         QStringLiteral("Close dialog and save options"), {8, 352, 97, 25});
+    CFGSave = MakeRedButton(this, "CFGSave", QStringLiteral("Save Changes"),
+                            QStringLiteral("Close dialog and save options"), {8, 352, 97, 25});
     CFGIgnore =
-        MakeButton(this, "CFGIgnore", QStringLiteral("Ignore Changes"),
-                   QStringLiteral("Close dialog without saving options"), {112, 352, 97, 25});
+        MakeRedButton(this, "CFGIgnore", QStringLiteral("Ignore Changes"),
+                      QStringLiteral("Close dialog without saving options"), {112, 352, 97, 25});
     CFGNavType = MakeEditableCombo(
         this, "CFGNavType",
         {QStringLiteral("Full"), QStringLiteral("Minimal"), QStringLiteral("Part")},

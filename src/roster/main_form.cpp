@@ -26,15 +26,6 @@ using namespace tarvex::ui;
 
 namespace {
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
-                        const QString& hint, const QRect& geometry) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(hint);
-    button->setGeometry(geometry);
-    return button;
-}
-
 QLineEdit* MakeEdit(QWidget* parent, const char* name, const QRect& geometry) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(name));
