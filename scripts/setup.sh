@@ -9,7 +9,7 @@ if [ "${1:-run}" = windows ]; then
   packages=(cmake make g++-mingw-w64-x86-64-posix wine wine64 googletest)
 fi
 if [ "${1:-run}" = test ]; then
-  packages+=(libgtest-dev clang-format clang libclang-rt-14-dev xvfb xauth)
+  packages+=(libgtest-dev clang-format clang libclang-rt-14-dev xvfb xauth xdotool xclip libx11-6 python3)
 fi
 
 missing=()
