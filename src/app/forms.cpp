@@ -10,6 +10,8 @@
 
 #include <QApplication>
 
+#include <exception>
+
 TMainForm* MainForm = nullptr;
 TSplashScrn* SplashScrn = nullptr;
 TTarvexConfig* TarvexConfig = nullptr;
@@ -46,9 +48,15 @@ int RunApplication(int argc, char** argv) {
     // whose close ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(ApplicationIcon());
-    CreateForms();
-    MainForm->show();
-    QApplication::exec();
+    // Nothing of ours throws on purpose; should the library run out of memory
+    // during start-up or in the message loop, say so instead of aborting.
+    try {
+        CreateForms();
+        MainForm->show();
+        QApplication::exec();
+    } catch (const std::exception& e) {
+        ShowMessage(e.what());
+    }
     DestroyForms();
     return 0;
 }
