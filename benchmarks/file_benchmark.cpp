@@ -1,43 +1,19 @@
 // Reading and writing full-size bots.cfg and tarvex.cfg.
 
+#include "options/controls_stand_in.h"
 #include "options/options_file.h"
 #include "roster/bot_roster.h"
+#include "roster/roster_samples.h"
 
 #include <benchmark/benchmark.h>
 
 #include <map>
 
 using namespace tarvex;
+using tarvex::testing::ControlsStandIn;
+using tarvex::testing::FullRoster;
 
 namespace {
-
-RosterTable FullRoster() {
-    RosterTable table;
-    for (int i = 0; i < kRosterCapacity; ++i)
-        table.entries[static_cast<std::size_t>(++table.lastIndex)] = {
-            std::string(32, 'n'), std::string(32, 'm'), std::string(32, 't'), std::string(32, 'b')};
-    return table;
-}
-
-// The options window reduced to its values.
-class Controls final : public OptionsHost {
-  public:
-    std::string Text(OptionText c) override { return texts[c]; }
-    void SetText(OptionText c, const std::string& t) override { texts[c] = t; }
-    bool Checked(OptionCheck c) override { return checks[c]; }
-    void SetChecked(OptionCheck c, bool v) override { checks[c] = v; }
-    int AccuracyPosition() override { return accuracy; }
-    void SetAccuracyPosition(int p) override { accuracy = p < 0 ? 0 : p > 160 ? 160 : p; }
-    int BotsToSpawn() override { return bots; }
-    void SetBotsToSpawn(int v) override { bots = v; }
-    void SetChatControlsEnabled(bool) override {}
-    void ShowMessage(const std::string&) override {}
-
-    std::map<OptionText, std::string> texts{{OptionText::CFGNavType, "Full"}};
-    std::map<OptionCheck, bool> checks;
-    int accuracy = 10;
-    int bots = 0;
-};
 
 void BM_WriteRoster(benchmark::State& state) {
     const RosterTable table = FullRoster();
@@ -57,7 +33,7 @@ void BM_ReadRoster(benchmark::State& state) {
 BENCHMARK(BM_ReadRoster);
 
 void BM_WriteOptions(benchmark::State& state) {
-    Controls controls;
+    ControlsStandIn controls;
     for (const auto text :
          {OptionText::CFGThinkSpeed, OptionText::CFGBotFov, OptionText::CFGBotSpeed,
           OptionText::CFGChatfile, OptionText::CFGfreqdied, OptionText::CFGfreqkills,
@@ -69,10 +45,10 @@ void BM_WriteOptions(benchmark::State& state) {
 BENCHMARK(BM_WriteOptions);
 
 void BM_ReadOptions(benchmark::State& state) {
-    Controls source;
+    ControlsStandIn source;
     const std::string text = WriteOptionsText(source);
     for (auto _ : state) {
-        Controls controls;
+        ControlsStandIn controls;
         ReadOptionsText(text, controls);
         benchmark::DoNotOptimize(controls);
     }

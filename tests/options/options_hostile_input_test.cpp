@@ -2,6 +2,7 @@
 // ends only, or of every byte value. Reading them must neither crash nor take
 // time or memory beyond a fixed multiple of the file's size.
 
+#include "options/controls_stand_in.h"
 #include "options/options_file.h"
 #include "platform/temp_dir.h"
 
@@ -17,25 +18,7 @@ namespace {
 
 using testing::TempDir;
 using testing::WriteBytes;
-
-struct Controls final : OptionsHost {
-    std::map<int, std::string> texts;
-    std::map<int, bool> checks;
-    int accuracy = 10;
-    int bots = 0;
-    std::vector<std::string> messages;
-
-    std::string Text(OptionText c) override { return texts[int(c)]; }
-    void SetText(OptionText c, const std::string& t) override { texts[int(c)] = t; }
-    bool Checked(OptionCheck c) override { return checks[int(c)]; }
-    void SetChecked(OptionCheck c, bool v) override { checks[int(c)] = v; }
-    int AccuracyPosition() override { return accuracy; }
-    void SetAccuracyPosition(int p) override { accuracy = p; }
-    int BotsToSpawn() override { return bots; }
-    void SetBotsToSpawn(int v) override { bots = v; }
-    void SetChatControlsEnabled(bool) override {}
-    void ShowMessage(const std::string& text) override { messages.push_back(text); }
-};
+using Controls = testing::ControlsStandIn;
 
 long PeakKiB() {
     rusage usage{};
@@ -80,7 +63,7 @@ TEST(OptionsHostileInput, HugeFilesReadInLinearTimeAndMemory) {
         const long before = PeakKiB();
         const double largeSeconds = SecondsToRead(dir.str(), large);
         const long grownKiB = PeakKiB() - before;
-        EXPECT_EQ(large.texts[int(OptionText::CFGBotFov)], shape.botfov) << shape.what;
+        EXPECT_EQ(large.texts[OptionText::CFGBotFov], shape.botfov) << shape.what;
         // Ten times the input may take ten times as long, not a hundred.
         EXPECT_LT(largeSeconds, 40 * std::max(smallSeconds, 0.05)) << shape.what;
         EXPECT_LT(grownKiB, 4 * static_cast<long>(kLarge >> 10)) << shape.what;

@@ -2,6 +2,7 @@
 // Whatever the input, reading must not fail, and settings the file format can
 // hold come back unchanged from being written and read again.
 
+#include "options/controls_stand_in.h"
 #include "options/options_file.h"
 
 #include <cstdint>
@@ -11,30 +12,9 @@
 #include <string_view>
 
 using namespace tarvex;
+using Controls = tarvex::testing::ControlsStandIn;
 
 namespace {
-
-struct Controls final : OptionsHost {
-    std::map<int, std::string> texts{{int(OptionText::CFGNavType), "Full"}};
-    std::map<int, bool> checks;
-    int accuracy = 10;
-    int bots = 0;
-
-    std::string Text(OptionText c) override { return texts[int(c)]; }
-    void SetText(OptionText c, const std::string& t) override { texts[int(c)] = t; }
-    bool Checked(OptionCheck c) override { return checks[int(c)]; }
-    void SetChecked(OptionCheck c, bool v) override { checks[int(c)] = v; }
-    int AccuracyPosition() override { return accuracy; }
-    void SetAccuracyPosition(int p) override { accuracy = p < 0 ? 0 : p > 160 ? 160 : p; }
-    int BotsToSpawn() override { return bots; }
-    void SetBotsToSpawn(int v) override { bots = v; }
-    void SetChatControlsEnabled(bool) override {}
-    void ShowMessage(const std::string&) override {}
-
-    bool operator==(const Controls& o) const {
-        return texts == o.texts && checks == o.checks && accuracy == o.accuracy && bots == o.bots;
-    }
-};
 
 // A value with a space comes back cut at it by design; the navigation text
 // must name one of the three types to be written at all.

@@ -5,6 +5,7 @@
 #include "platform/directories.h"
 #include "platform/temp_dir.h"
 #include "roster/bot_roster.h"
+#include "roster/roster_samples.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +19,7 @@
 namespace tarvex {
 namespace {
 
+using testing::FullRoster; // about 4 KiB: more than one page
 using testing::ReadBytes;
 using testing::TempDir;
 using testing::WriteBytes;
@@ -39,15 +41,6 @@ struct Host final : RosterHost, OptionsHost {
     void SetBotsToSpawn(int) override {}
     void SetChatControlsEnabled(bool) override {}
 };
-
-// 31 bots of 32-character fields: about 4 KiB, more than one page.
-RosterTable FullRoster() {
-    RosterTable table;
-    for (int i = 0; i < kRosterCapacity; ++i)
-        table.entries[static_cast<std::size_t>(++table.lastIndex)] = {
-            std::string(32, 'n'), std::string(32, 'm'), std::string(32, 't'), std::string(32, 'b')};
-    return table;
-}
 
 // Both saves into `dir`, whose old files hold "old": the roster must report
 // Err5, the options save result 2, and both old files stay.
