@@ -1,27 +1,33 @@
 #!/usr/bin/env bash
-# Cross-compiles the core and its tests for Windows with mingw-w64 and runs
-# them under wine, headless. Installs the Debian packages it needs first.
+# Builds the whole program and its tests for Windows with mingw-w64 against
+# Qt built for Windows (scripts/windows-qt.sh, cached), and runs them under
+# wine: the core tests, the window tests (offscreen) and the end-to-end tests
+# of the real program, each in a private X server and wine prefix.
+# Installs the Debian packages it needs first.
 # Usage: windows-test.sh   (build directory: build/windows, or $TARVEX_WINDOWS_BUILD)
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${TARVEX_WINDOWS_BUILD:-$root/build/windows}
 
 bash "$root/scripts/setup.sh" windows
+qt=$(bash "$root/scripts/windows-qt.sh" | tail -n1)
 
 echo "== build (windows)"
-cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
-  -DTARVEX_BUILD_UI=OFF -DTARVEX_WERROR=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
-cmake --build "$build" --target core_tests -j"$(nproc)"
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTARVEX_WERROR=ON \
+  -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+  -DQT_CHAINLOAD_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" -DCMAKE_PREFIX_PATH="$qt" >/dev/null
+cmake --build "$build" -j"$(nproc)"
 
 echo "== tests (windows, wine)"
-# A prefix of our own, no display, no prompts for wine's Mono or Gecko.
-unset DISPLAY WAYLAND_DISPLAY
+# A prefix of our own for the core and window tests, no display, no prompts
+# for wine's Mono or Gecko; each end-to-end case makes its own.
 export HOME=${HOME:-$build}
 export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
 trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  wineboot -i
+  env -u DISPLAY wineboot -i
   wineserver -w
 fi
-cd "$build/tests"
-wine ./core_tests.exe --gtest_brief=1
+(cd "$build" && env -u DISPLAY -u WAYLAND_DISPLAY ctest --output-on-failure -j"$(nproc)" -LE e2e)
+(cd "$build" && ctest --output-on-failure -j"$(nproc)" -L e2e)

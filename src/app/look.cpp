@@ -1,5 +1,7 @@
 #include "app/look.h"
 
+#include "platform/code_page.h"
+
 #include <QComboBox>
 #include <QEvent>
 #include <QFontDatabase>
@@ -43,11 +45,24 @@ class SingleByteValidator final : public QValidator {
     using QValidator::QValidator;
     State validate(QString& input, int&) const override {
         for (const QChar c : input)
+            if (!CharToByte(c.unicode()))
+                return Invalid;
+        return Acceptable;
+    }
+};
+
+#ifndef Q_OS_WIN
+class Latin1Validator final : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        for (const QChar c : input)
             if (c.unicode() > 0xFF)
                 return Invalid;
         return Acceptable;
     }
 };
+#endif
 
 } // namespace
 
@@ -140,12 +155,59 @@ QIcon ApplicationIcon() {
     return icon;
 }
 
+QString FromBytes(const std::string& bytes) {
+    QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (const char byte : bytes)
+        *out++ = QChar(ByteToChar(static_cast<unsigned char>(byte)));
+    return text;
+}
+
+std::string ToBytes(const QString& text) {
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(text.size()));
+    for (const QChar c : text)
+        if (const auto byte = CharToByte(c.unicode()))
+            bytes += static_cast<char>(*byte);
+    return bytes;
+}
+
+#ifdef Q_OS_WIN
+QString FromSystemText(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+std::string ToSystemText(const QString& text) {
+    return text.toUtf8().toStdString();
+}
+QString PathForDisplay(const std::string& path) {
+    return FromSystemText(path);
+}
+#else
+QString FromSystemText(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+std::string ToSystemText(const QString& text) {
+    return text.toLatin1().toStdString();
+}
+QString PathForDisplay(const std::string& path) {
+    return QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size()));
+}
+#endif
+
 void LimitToSingleBytes(QLineEdit* edit) {
     edit->setValidator(new SingleByteValidator(edit));
 }
 
 void LimitToSingleBytes(QComboBox* combo) {
     combo->setValidator(new SingleByteValidator(combo));
+}
+
+void LimitToSystemText(QLineEdit* edit) {
+#ifdef Q_OS_WIN
+    (void)edit; // the wide-character command line takes any text
+#else
+    edit->setValidator(new Latin1Validator(edit));
+#endif
 }
 
 } // namespace tarvex::ui

@@ -55,16 +55,24 @@ QIcon ApplicationIcon();
 // thus spends nothing on what only its looks need.
 void OnFirstPolish(QWidget* widget, std::function<void()> work);
 
-// Texts cross into Qt as Latin-1, so every byte maps to one character and back.
-inline QString FromBytes(const std::string& bytes) {
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-inline std::string ToBytes(const QString& text) {
-    return text.toLatin1().toStdString();
-}
+// The files' texts cross into Qt one byte to one character, in the system's
+// ANSI code page on Windows and Latin-1 elsewhere, so every byte comes back.
+QString FromBytes(const std::string& bytes);
+// Characters no byte stands for are dropped; the edit boxes refuse them.
+std::string ToBytes(const QString& text);
 
-// Refuses characters that do not fit one byte, so nothing typed is lost on save.
+// Paths and the game's command line: UTF-8 on Windows, where the system takes
+// them in wide characters; elsewhere the system's bytes, one per character so
+// that a command line comes back exactly as it was built.
+QString FromSystemText(const std::string& text);
+std::string ToSystemText(const QString& text);
+// A path only to be read by the user, in the system's own encoding.
+QString PathForDisplay(const std::string& path);
+
+// Refuses characters no byte stands for, so nothing typed is lost on save.
 void LimitToSingleBytes(QLineEdit* edit);
 void LimitToSingleBytes(QComboBox* combo);
+// Refuses characters the system's command line cannot carry.
+void LimitToSystemText(QLineEdit* edit);
 
 } // namespace tarvex::ui

@@ -1,6 +1,7 @@
 #include "launch/command_line.h"
 
 #include "platform/directories.h"
+#include "platform/native_file.h"
 
 #include <cstdio>
 
@@ -28,7 +29,7 @@ std::string GameExecutablePath(const std::string& gameDirectory) {
 }
 
 bool CanOpenForReading(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "r");
+    std::FILE* file = OpenFile(path, "r");
     if (!file)
         return false;
     std::fclose(file);

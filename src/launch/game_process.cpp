@@ -1,6 +1,8 @@
 #include "launch/game_process.h"
 
 #ifdef _WIN32
+#include "platform/native_file.h"
+
 #include <windows.h>
 #else
 #include <cstdlib>
@@ -43,17 +45,16 @@ std::vector<std::string> SplitCommandWords(std::string_view text) {
 
 bool StartProcess(const std::string& commandText, const std::string& workingDirectory,
                   long long* processId) {
-    // CreateProcessA may write into the command text, so it gets a copy.
-    std::vector<char> command(commandText.begin(), commandText.end());
-    command.push_back('\0');
-    STARTUPINFOA startup{};
+    // CreateProcessW may write into the command text, so it gets a copy.
+    std::wstring command = Widen(commandText);
+    const std::wstring directory = Widen(workingDirectory);
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        workingDirectory.empty() ? nullptr : workingDirectory.c_str(), &startup,
-                        &process))
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        directory.empty() ? nullptr : directory.c_str(), &startup, &process))
         return false;
     if (processId)
         *processId = static_cast<long long>(process.dwProcessId);

@@ -10,8 +10,8 @@ namespace tarvex {
 
 // Starts `commandText` in `workingDirectory` and returns at once. False when
 // nothing could be started. `processId`, when given, receives the new
-// process's id. On Windows the text goes to the system unchanged; elsewhere
-// it is read as described at PlanProcess.
+// process's id. On Windows the text (UTF-8) goes to the system unchanged, in
+// wide characters; elsewhere it is read as described at PlanProcess.
 bool StartProcess(const std::string& commandText, const std::string& workingDirectory,
                   long long* processId = nullptr);
 

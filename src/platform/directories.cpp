@@ -4,6 +4,8 @@
 #include <vector>
 
 #ifdef _WIN32
+#include "platform/native_file.h"
+
 #include <direct.h>
 #else
 #include <unistd.h>
@@ -16,14 +18,14 @@ std::string CaptureGameDirectory() {
     const int drive = _getdrive(); // 1 for A
     std::string result = "X:\\";
     result[0] = static_cast<char>('A' + drive - 1);
-    std::vector<char> buffer(1024);
-    while (!_getdcwd(drive, buffer.data(), static_cast<int>(buffer.size()))) {
+    std::vector<wchar_t> buffer(1024);
+    while (!_wgetdcwd(drive, buffer.data(), static_cast<int>(buffer.size()))) {
         if (errno != ERANGE)
             return result;
         buffer.resize(buffer.size() * 2);
     }
-    // _getdcwd gives "C:\DIR"; keep what follows the drive's root.
-    std::string full = buffer.data();
+    // _wgetdcwd gives "C:\DIR"; keep what follows the drive's root.
+    const std::string full = Narrow(buffer.data());
     if (full.size() > 3)
         result += full.substr(3);
     return result;

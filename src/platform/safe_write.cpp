@@ -5,6 +5,8 @@
 #include <string>
 
 #ifdef _WIN32
+#include "platform/native_file.h"
+
 #include <fcntl.h>
 #include <io.h>
 #include <sys/stat.h>
@@ -23,12 +25,12 @@ namespace tarvex {
 #ifdef _WIN32
 
 bool ReplaceFile(const std::string& path, std::string_view bytes, LinkPolicy, bool durable) {
-    std::string temp;
+    std::wstring temp;
     int fd = -1;
     for (unsigned attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-        temp =
-            path + ".tmp" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(attempt);
-        fd = _open(temp.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+        temp = Widen(path + ".tmp" + std::to_string(GetCurrentProcessId()) + "_" +
+                     std::to_string(attempt));
+        fd = _wopen(temp.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
         if (fd < 0 && errno != EEXIST)
             return false;
     }
@@ -46,10 +48,10 @@ bool ReplaceFile(const std::string& path, std::string_view bytes, LinkPolicy, bo
     }
     ok = ok && (!durable || _commit(fd) == 0);
     ok = (_close(fd) == 0) && ok;
-    ok = ok && MoveFileExA(temp.c_str(), path.c_str(),
+    ok = ok && MoveFileExW(temp.c_str(), Widen(path).c_str(),
                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (!ok)
-        _unlink(temp.c_str());
+        _wunlink(temp.c_str());
     return ok;
 }
 

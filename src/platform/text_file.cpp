@@ -1,5 +1,7 @@
 #include "platform/text_file.h"
 
+#include "platform/native_file.h"
+
 #include <cstdio>
 #include <filesystem>
 
@@ -7,13 +9,14 @@ namespace tarvex {
 
 bool ReadWholeFile(const std::string& path, std::string& contents) {
     contents.clear();
-    std::FILE* f = std::fopen(path.c_str(), "rb");
+    std::FILE* f = OpenFile(path, "rb");
     if (!f)
         return false;
     // The size is only a hint: the file may change under us, and the loop
     // below reads to its real end whatever it says.
     std::error_code ec;
-    if (const auto size = std::filesystem::file_size(path, ec); !ec && size < contents.max_size())
+    if (const auto size = std::filesystem::file_size(NativePath(path), ec);
+        !ec && size < contents.max_size())
         contents.reserve(static_cast<std::size_t>(size));
     char buffer[1 << 16];
     bool ok = true;

@@ -6,7 +6,14 @@
 
 #include <cstdlib>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include "platform/native_file.h"
+
+#include <shlobj.h>
+#include <windows.h>
+// windows.h names its own ReplaceFile as a macro; ours is meant here.
+#undef ReplaceFile
+#else
 #include <cerrno>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -129,6 +136,18 @@ std::string RosterListFilePath() {
     return "c:\\temp.$$$";
 }
 
+std::string RosterListFallbackPath() {
+    PWSTR folder = nullptr;
+    std::string path;
+    if (SHGetKnownFolderPath(FOLDERID_LocalAppData, KF_FLAG_CREATE, nullptr, &folder) == S_OK) {
+        const std::wstring dir = std::wstring(folder) + L"\\Tarvex Bot Manager";
+        if (CreateDirectoryW(dir.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS)
+            path = Narrow(dir) + "\\temp.$$$";
+    }
+    CoTaskMemFree(folder);
+    return path;
+}
+
 #else
 
 namespace {
@@ -166,12 +185,18 @@ std::string RosterListFilePath() {
     return dir + "/temp.$$$";
 }
 
+std::string RosterListFallbackPath() {
+    return {};
+}
+
 #endif
 
 bool WriteRosterListFile(const RosterTable& table) {
-    const std::string path = RosterListFilePath();
-    return !path.empty() &&
-           ReplaceFile(path, RosterListText(table), LinkPolicy::ReplaceLink, false);
+    const std::string text = RosterListText(table);
+    const auto write = [&text](const std::string& path) {
+        return !path.empty() && ReplaceFile(path, text, LinkPolicy::ReplaceLink, false);
+    };
+    return write(RosterListFilePath()) || write(RosterListFallbackPath());
 }
 
 } // namespace tarvex

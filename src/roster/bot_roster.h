@@ -71,10 +71,17 @@ int SaveRoster(const std::string& botDirectory, const RosterTable& table, Roster
 // Empty when no such directory can be named.
 std::string RosterListFilePath();
 
+// Where the scratch file goes when the first place cannot be written: on
+// Windows temp.$$$ in "Tarvex Bot Manager" of the user's local application
+// data folder, created on demand (a normal user may not create files at the
+// root of drive C). Empty elsewhere, or when there is no such folder.
+std::string RosterListFallbackPath();
+
 // Each name of entries 0 to lastIndex followed by CR LF.
 std::string RosterListText(const RosterTable& table);
 
-// Rewrites the scratch file, never through a link planted at its name.
+// Rewrites the scratch file, never through a link planted at its name; in
+// its fallback place when the first cannot be written. False when neither can.
 bool WriteRosterListFile(const RosterTable& table);
 
 } // namespace tarvex

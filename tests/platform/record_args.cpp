@@ -1,18 +1,26 @@
 // Stands in for the game in the Windows tests: records which program ran, the
 // command line the system handed it and its working directory into
-// started.txt of that directory.
+// started.txt of that directory, in UTF-8.
 
 #include <cstdio>
 #include <string>
 #include <windows.h>
 
+static std::string Utf8(const wchar_t* wide) {
+    const int n = WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(n > 0 ? n - 1 : 0), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide, -1, text.data(), n, nullptr, nullptr);
+    return text;
+}
+
 int main() {
-    char program[MAX_PATH] = {};
-    char directory[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, program, MAX_PATH);
-    GetCurrentDirectoryA(MAX_PATH, directory);
-    const std::string record = std::string("program: ") + program +
-                               "\ncommand: " + GetCommandLineA() + "\ndir: " + directory + "\n";
+    wchar_t program[32768] = {};
+    wchar_t directory[32768] = {};
+    GetModuleFileNameW(nullptr, program, 32768);
+    GetCurrentDirectoryW(32768, directory);
+    const std::string record = "program: " + Utf8(program) +
+                               "\ncommand: " + Utf8(GetCommandLineW()) +
+                               "\ndir: " + Utf8(directory) + "\n";
     std::FILE* f = std::fopen("started.txt", "wb");
     if (!f)
         return 1;

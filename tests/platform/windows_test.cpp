@@ -1,11 +1,16 @@
-// The Windows paths of the core: drive letters, c:\temp.$$$, binary writes,
-// MoveFileEx and CreateProcess.
+// The Windows paths of the core: drive letters, c:\temp.$$$ and its fallback,
+// binary writes, MoveFileEx, CreateProcess, wide-character paths and the ANSI
+// code page.
 
 #include "launch/command_line.h"
 #include "launch/game_process.h"
+#include "launch/map_list.h"
+#include "platform/code_page.h"
 #include "platform/directories.h"
+#include "platform/native_file.h"
 #include "platform/safe_write.h"
 #include "platform/temp_dir.h"
+#include "platform/text_file.h"
 #include "roster/bot_roster.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +18,8 @@
 #include <direct.h>
 #include <filesystem>
 #include <io.h>
+#include <set>
+#include <shlobj.h>
 #include <sys/stat.h>
 #include <windows.h>
 // windows.h names its own ReplaceFile as a macro.
@@ -45,6 +52,16 @@ struct QuietHost : RosterHost {
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
     void RosterLoaded() override {}
 };
+
+// Waits for a started process to end, so its folder can be removed.
+bool WaitForProcess(long long id) {
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(id));
+    if (!process)
+        return false;
+    const bool ended = WaitForSingleObject(process, 20000) == WAIT_OBJECT_0;
+    CloseHandle(process);
+    return ended;
+}
 
 // Each test may move around the drives; the working directory comes back.
 class OnWindows : public ::testing::Test {
@@ -112,6 +129,114 @@ TEST_F(OnWindows, RosterListFileIsCTempRewrittenWhole) {
             << "left behind: " << entry.path().string();
 }
 
+// A normal user may not create files at the root of drive C. A directory in
+// the file's place is a failure no one, not even an administrator, gets past.
+class ScratchFallback : public OnWindows {
+  protected:
+    ScratchFallback() {
+        PWSTR folder = nullptr;
+        EXPECT_EQ(SHGetKnownFolderPath(FOLDERID_LocalAppData, 0, nullptr, &folder), S_OK);
+        fallback = fs::path(folder) / L"Tarvex Bot Manager" / L"temp.$$$";
+        CoTaskMemFree(folder);
+        fs::remove_all(fallback);
+        fs::remove_all(primary);
+    }
+    ~ScratchFallback() override {
+        fs::remove_all(primary);
+        fs::remove_all(fallback);
+    }
+    const fs::path primary = "c:\\temp.$$$";
+    fs::path fallback;
+};
+
+TEST_F(ScratchFallback, UsedOnlyWhenDriveCRefuses) {
+    EXPECT_EQ(NativePath(RosterListFallbackPath()), fallback);
+    const RosterTable two = Table({{"A", "m", "1", "1"}, {"B", "m", "1", "1"}});
+
+    ASSERT_TRUE(WriteRosterListFile(two));
+    EXPECT_EQ(ReadBytes(primary), "A\r\nB\r\n");
+    EXPECT_FALSE(fs::exists(fallback));
+
+    fs::remove(primary);
+    fs::create_directory(primary);
+    ASSERT_TRUE(WriteRosterListFile(two));
+    EXPECT_TRUE(fs::is_directory(primary));
+    EXPECT_EQ(ReadBytes(fallback), "A\r\nB\r\n");
+    for (const fs::directory_entry& entry : fs::directory_iterator("C:\\"))
+        EXPECT_NE(entry.path().filename().string().rfind("temp.$$$.", 0), 0u)
+            << "left behind: " << entry.path().string();
+
+    fs::remove(fallback);
+    fs::create_directory(fallback);
+    EXPECT_FALSE(WriteRosterListFile(two));
+}
+
+// Cyrillic is outside the ANSI code page of a Western system (and Greek
+// outside a Cyrillic one): only the wide-character calls reach such a folder.
+TEST_F(OnWindows, FolderNamesOutsideTheCodePage) {
+    TempDir dir;
+    const std::string name = "\xD0\xB8\xD0\xB3\xD1\x80\xD0\xB0 \xCE\xB1"; // "игра α", UTF-8
+    const fs::path game = dir.path() / NativePath(name);
+    fs::create_directories(game / "Tarvex");
+    fs::create_directories(game / "valve" / "maps");
+    testing::WriteBytes(game / "valve" / "maps" / NativePath(name + ".bsp"), "");
+    ASSERT_EQ(_wchdir(game.c_str()), 0);
+
+    const std::string gameDirectory = CaptureGameDirectory();
+    EXPECT_EQ(NativePath(gameDirectory), game);
+    const std::string botDirectory = FormBotDirectory(gameDirectory);
+    QuietHost host;
+    const RosterTable table = Table({{"\xC0\xFF", "m", "1", "2"}});
+    EXPECT_EQ(SaveRoster(botDirectory, table, host), 0);
+    RosterTable back;
+    EXPECT_EQ(LoadRoster(botDirectory, back, host), 0);
+    EXPECT_EQ(back.entries, table.entries);
+    EXPECT_TRUE(host.messages.empty());
+    std::string bytes;
+    EXPECT_TRUE(ReadWholeFile(JoinPath(botDirectory, "bots.cfg"), bytes));
+    EXPECT_EQ(bytes, "bot1 \"\xC0\xFF\" m 1 2");
+    EXPECT_EQ(ListMapNames(gameDirectory), std::vector<std::string>{name});
+
+    fs::copy_file(ProgramFolder() + "\\record_args.exe", game / "hl.exe");
+    EXPECT_TRUE(CanOpenForReading(GameExecutablePath(gameDirectory)));
+    const std::string line = BuildCommandLine(gameDirectory, 0, false, name);
+    long long id = 0;
+    ASSERT_TRUE(StartProcess(line, gameDirectory, &id));
+    ASSERT_TRUE(WaitForProcess(id));
+    const std::string record = ReadBytes(game / "started.txt");
+    EXPECT_NE(record.find("program: " + GameExecutablePath(gameDirectory) + "\n"),
+              std::string::npos)
+        << record;
+    EXPECT_NE(record.find(line.substr(line.find(" -console")) + "\ndir: " + gameDirectory + "\n"),
+              std::string::npos)
+        << record;
+    _chdir("C:\\");
+}
+
+// Every byte shows as a character of its own and comes back from it; where
+// the ANSI code page gives a byte another letter than Latin-1 does, it shows
+// as that letter. Run again under a Cyrillic system.
+TEST(CodePage, EveryByteRoundTrips) {
+    std::set<char16_t> seen;
+    for (unsigned b = 0; b < 256; ++b) {
+        const char16_t c = ByteToChar(static_cast<unsigned char>(b));
+        EXPECT_TRUE(seen.insert(c).second) << "byte " << b << " shares its character";
+        EXPECT_EQ(CharToByte(c), std::optional<unsigned char>(static_cast<unsigned char>(b)))
+            << "byte " << b;
+    }
+    EXPECT_EQ(CharToByte(u'\u4E2D'), std::nullopt);
+    if (GetACP() == 1252) {
+        EXPECT_EQ(ByteToChar(0x80), u'\u20AC'); // the euro sign
+        EXPECT_EQ(ByteToChar(0x9F), u'\u0178');
+        EXPECT_EQ(ByteToChar(0xE9), u'\u00E9');
+        EXPECT_EQ(CharToByte(u'\u0080'), std::nullopt); // Latin-1's, not this page's
+    }
+    if (GetACP() == 1251) {
+        EXPECT_EQ(ByteToChar(0xC0), u'\u0410'); // Cyrillic A
+        EXPECT_EQ(ByteToChar(0x98), u'\u0098'); // undefined there, so kept as in Latin-1
+    }
+}
+
 // Another program holding the file open without leave to delete it (as a
 // running game may) makes the rename fail: the file stays as it was.
 TEST_F(OnWindows, FileHeldOpenIsNotReplacedAndNothingIsLeftBeside) {
@@ -127,16 +252,6 @@ TEST_F(OnWindows, FileHeldOpenIsNotReplacedAndNothingIsLeftBeside) {
     EXPECT_FALSE(replaced);
     EXPECT_EQ(ReadBytes(file), "old");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
-}
-
-// Waits for a started process to end, so its folder can be removed.
-bool WaitForProcess(long long id) {
-    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(id));
-    if (!process)
-        return false;
-    const bool ended = WaitForSingleObject(process, 20000) == WAIT_OBJECT_0;
-    CloseHandle(process);
-    return ended;
 }
 
 class StartOnWindows : public OnWindows {
