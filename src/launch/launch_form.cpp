@@ -1,5 +1,6 @@
 #include "launch/launch_form.h"
 
+#include "app/accessibility.h"
 #include "app/forms.h"
 #include "app/look.h"
 #include "app/message_box.h"
@@ -38,7 +39,7 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, const QString& hint, cons
     edit->setToolTip(hint);
     edit->setGeometry(geometry);
     SetTextColour(edit, kRed);
-    LimitToSingleBytes(edit);
+    LimitToSystemText(edit);
     return edit;
 }
 
@@ -78,6 +79,8 @@ TLaunchForm::TLaunchForm()
         MakeEdit(this, "LNCMapName", QStringLiteral("Map to start automaticly (Blank for console)"),
                  {160, 8, 121, 21});
     LNCMapName->setMaxLength(kMapNameLength);
+    NameAfterPrompt(LNCMapName, Label1);
+    NameAfterPrompt(LNCCmdLine, Label2);
 
     GoBack = MakeBitButton(this, "GoBack", QStringLiteral("Go Back"),
                            QStringLiteral("Click to return to main screen"),
@@ -114,21 +117,21 @@ void TLaunchForm::GetDirs() {
     // manager runs.
     QStringList maps;
     for (const std::string& name : ListMapNames(GameDirectory))
-        maps.append(FromBytes(name));
+        maps.append(FromSystemText(name));
     mapNames_->setStringList(maps);
 }
 
 void TLaunchForm::UpdateCmdLine() {
     const int bots = TarvexConfig->CFGBotstospawn->Value();
     const bool teamplay = TarvexConfig->CFGTeamplay->isChecked();
-    LNCCmdLine->setText(
-        FromBytes(BuildCommandLine(GameDirectory, bots, teamplay, ToBytes(LNCMapName->text()))));
+    LNCCmdLine->setText(FromSystemText(
+        BuildCommandLine(GameDirectory, bots, teamplay, ToSystemText(LNCMapName->text()))));
     // The line reads from its start, where the game's path is.
     LNCCmdLine->setCursorPosition(0);
 }
 
 void TLaunchForm::GoGoGoClick() {
-    const std::string commandText = ToBytes(LNCCmdLine->text());
+    const std::string commandText = ToSystemText(LNCCmdLine->text());
     // The check is on the game directory's hl.exe, whatever the line now names.
     if (!CanOpenForReading(GameExecutablePath(GameDirectory))) {
         ShowMessage(kErr6);

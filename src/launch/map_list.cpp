@@ -1,6 +1,7 @@
 #include "launch/map_list.h"
 
 #include "platform/directories.h"
+#include "platform/native_file.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -26,22 +27,46 @@ bool IsMapFileName(const std::string& name) {
 void AddMapsOf(const std::string& folder, std::vector<std::string>& names) {
     namespace fs = std::filesystem;
     std::error_code ec;
-    fs::directory_iterator it(folder, ec);
+    fs::directory_iterator it(NativePath(folder), ec);
     for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
         std::error_code typeError;
         if (!it->is_regular_file(typeError))
             continue;
-        std::string fileName;
-        try {
-            fileName = it->path().filename().string();
-        } catch (const std::exception&) {
-            continue; // a name the narrow character set cannot hold
-        }
+        std::string fileName = PathText(it->path().filename());
         if (!IsMapFileName(fileName))
             continue;
         fileName.resize(fileName.size() - 4);
         if (fileName.size() <= kLongestMapName)
             names.push_back(std::move(fileName));
+    }
+}
+
+// A name the roster file keeps as one unquoted field.
+bool IsModelName(const std::string& name) {
+    constexpr std::size_t kLongestModelName = 32;
+    if (name.empty() || name.size() > kLongestModelName)
+        return false;
+    return std::none_of(name.begin(), name.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte <= ' ' || byte == 0x7F;
+    });
+}
+
+void AddModelsOf(const std::string& folder, std::vector<std::string>& names) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::directory_iterator it(NativePath(folder), ec);
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        std::error_code typeError;
+        if (!it->is_directory(typeError))
+            continue;
+        std::string name = PathText(it->path().filename());
+        if (!IsModelName(name))
+            continue;
+        const std::string model = JoinPath(JoinPath(folder, name), name + ".mdl");
+        std::error_code modelError;
+        if (fs::is_regular_file(NativePath(model), modelError))
+            names.push_back(std::move(name));
     }
 }
 
@@ -51,6 +76,15 @@ std::vector<std::string> ListMapNames(const std::string& gameDirectory) {
     std::vector<std::string> names;
     AddMapsOf(JoinPath(JoinPath(gameDirectory, "Tarvex"), "maps"), names);
     AddMapsOf(JoinPath(JoinPath(gameDirectory, "valve"), "maps"), names);
+    std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+    return names;
+}
+
+std::vector<std::string> ListPlayerModels(const std::string& gameDirectory) {
+    std::vector<std::string> names;
+    for (const char* game : {"valve", "Tarvex"})
+        AddModelsOf(JoinPath(JoinPath(JoinPath(gameDirectory, game), "models"), "player"), names);
     std::sort(names.begin(), names.end());
     names.erase(std::unique(names.begin(), names.end()), names.end());
     return names;

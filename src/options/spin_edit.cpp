@@ -45,6 +45,8 @@ TCSpinEdit::TCSpinEdit(QWidget* parent)
     down_->setObjectName(QStringLiteral("down"));
     up_->setArrowType(Qt::UpArrow);
     down_->setArrowType(Qt::DownArrow);
+    up_->setAccessibleName(QStringLiteral("Up"));
+    down_->setAccessibleName(QStringLiteral("Down"));
     // The buttons look like the system's whatever colour the field's text has.
     QPalette buttonPalette = up_->palette();
     for (const auto role : {QPalette::ButtonText, QPalette::WindowText})
@@ -77,6 +79,13 @@ void TCSpinEdit::StepBy(int step) {
     const long long next = static_cast<long long>(Value()) + step;
     SetValue(next > INT_MAX ? INT_MAX : next < INT_MIN ? INT_MIN : static_cast<int>(next));
     edit_->selectAll();
+}
+
+bool TCSpinEdit::event(QEvent* event) {
+    // The field takes the focus, so a screen reader tells the hint from there.
+    if (event->type() == QEvent::ToolTipChange)
+        edit_->setAccessibleDescription(toolTip());
+    return QWidget::event(event);
 }
 
 void TCSpinEdit::resizeEvent(QResizeEvent*) {

@@ -23,6 +23,7 @@ class TCSpinEdit : public QWidget {
     QToolButton* downButton() const { return down_; }
 
   protected:
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

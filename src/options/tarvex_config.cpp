@@ -1,9 +1,11 @@
 #include "options/tarvex_config.h"
 
+#include "app/accessibility.h"
 #include "app/forms.h"
 #include "app/look.h"
 #include "app/message_box.h"
 #include "options/spin_edit.h"
+#include "platform/code_page.h"
 #include "platform/directories.h"
 #include "roster/main_form.h"
 
@@ -18,6 +20,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QValidator>
+#include <utility>
 
 using namespace tarvex;
 using namespace tarvex::ui;
@@ -38,7 +41,7 @@ class OptionTextValidator final : public QValidator {
 
     State validate(QString& input, int& pos) const override {
         for (const QChar c : input)
-            if (c.unicode() > 0xFF || c == QLatin1Char('\n') || c == QChar(u'\0'))
+            if (!CharToByte(c.unicode()) || c == QLatin1Char('\n') || c == QChar(u'\0'))
                 return Invalid;
         if (typedLimit_ == 0 || input.size() <= typedLimit_)
             return Acceptable;
@@ -350,6 +353,15 @@ TTarvexConfig::TTarvexConfig() {
                          QStringLiteral("Bots treat Barneys and Scientists as enemies")},
                         {472, 296, 185, 21});
 
+    const std::pair<QWidget*, QLabel*> prompted[] = {
+        {CFGThinkSpeed, Label1},   {CFGBotFov, Label2},      {CFGBotSpeed, Label4},
+        {CFGChatfile, Label11},    {CFGfreqdied, Label12},   {CFGfreqkills, Label13},
+        {CFGNavType, Label14},     {CFGBotstospawn, Label5}, {CFGMsec, Label15},
+        {CFGMsecMin, Label16},     {CFGMsecMax, Label17},    {CFGCoopKillWho, Label18},
+        {CFGCoopKillMeth, Label19}};
+    for (const auto& [control, label] : prompted)
+        NameAfterPrompt(control, label);
+
     QWidget* tabOrder[] = {
         CFGBotHearing, CFGBotPain,     CFGBotCrowbar,   CFGBotAccuracy, CFGBotTalk,    CFGCheating,
         CFGTeamplay,   CFGChatfile,    CFGSave,         CFGIgnore,      CFGNavType,    CFGUseWPs,
@@ -375,8 +387,7 @@ void TTarvexConfig::LoadStuff() {
     ShowAccuracy();
     GameDirectory = CaptureGameDirectory();
     BotDirectory = FormBotDirectory(GameDirectory);
-    // The path is shown as the system names it, whatever its encoding.
-    const QString shown = QString::fromLocal8Bit(JoinPath(BotDirectory, "Tarvex.cfg"));
+    const QString shown = PathForDisplay(JoinPath(BotDirectory, "Tarvex.cfg"));
     CFGConfigFile->setText(shown);
     CFGConfigFile->setToolTip(shown);
     ReadOptionsFile(BotDirectory, *this);
@@ -386,6 +397,8 @@ void TTarvexConfig::LoadStuff() {
 void TTarvexConfig::ShowAccuracy() {
     CFGAAText->setText(AccuracyCaption(CFGBotAccuracy->value()));
     CFGAAText->adjustSize();
+    // The slider has no caption of its own; its title, number and all, names it.
+    CFGBotAccuracy->setAccessibleName(CFGAAText->text());
 }
 
 void TTarvexConfig::UpdateAimAccText() {

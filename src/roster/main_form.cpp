@@ -1,16 +1,19 @@
 #include "roster/main_form.h"
 
+#include "app/accessibility.h"
 #include "app/forms.h"
 #include "app/look.h"
 #include "app/message_box.h"
 #include "auxiliary/splash_scrn.h"
 #include "launch/launch_form.h"
+#include "launch/map_list.h"
 #include "options/tarvex_config.h"
 #include "platform/directories.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCompleter>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -20,6 +23,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
+#include <QStringList>
 
 using namespace tarvex;
 using namespace tarvex::ui;
@@ -60,6 +64,7 @@ TMainForm::TMainForm() {
     TarvexLogo->setPixmap(QPixmap(QStringLiteral(":/tarvex/logo.png")));
     TarvexLogo->setScaledContents(true);
     TarvexLogo->setToolTip(QStringLiteral("Click to see 'About' Dialog"));
+    TarvexLogo->setAccessibleName(TarvexLogo->toolTip()); // a picture has no text to speak
     TarvexLogo->installEventFilter(this);
 
     BtnMoveUp = MakeButton(this, "BtnMoveUp", QStringLiteral("/\\"),
@@ -96,6 +101,10 @@ TMainForm::TMainForm() {
     EditBotModel = MakeEdit(GroupBox1, "EditBotModel", {80, 48, 161, 24});
     EditBotTopCol = MakeEdit(GroupBox1, "EditBotTopCol", {88, 80, 153, 24});
     EditBotBotCol = MakeEdit(GroupBox1, "EditBotBotCol", {104, 112, 137, 24});
+    NameAfterPrompt(EditBotName, Label2);
+    NameAfterPrompt(EditBotModel, Label3);
+    NameAfterPrompt(EditBotTopCol, Label4);
+    NameAfterPrompt(EditBotBotCol, Label5);
 
     SetupButton = MakeButton(this, "SetupButton", QStringLiteral("Options -=>>"),
                              QStringLiteral("General Tarvex Options"), {440, 160, 113, 25});
@@ -157,6 +166,10 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
+    // Reading the game's models costs a few milliseconds in a big installation,
+    // which start-up need not pay for a box that may never be used.
+    if (watched == EditBotModel && event->type() == QEvent::FocusIn && !ModelCompleter)
+        OfferModels();
     if (event->type() == QEvent::FocusOut) {
         // Only a move to another control counts as leaving the box; a message box
         // or another application taking the focus does not.
@@ -181,6 +194,17 @@ void TMainForm::RosterLoaded() {
     SelectItem(0);
     ShowEntry(0);
     EnableEditBoxes(true);
+}
+
+void TMainForm::OfferModels() {
+    // Once a run, like the maps: models are not installed while the manager runs.
+    QStringList models;
+    for (const std::string& name : ListPlayerModels(GameDirectory))
+        models.append(FromSystemText(name));
+    ModelCompleter = new QCompleter(models, this);
+    ModelCompleter->setObjectName(QStringLiteral("ModelCompleter"));
+    ModelCompleter->setCaseSensitivity(Qt::CaseInsensitive);
+    EditBotModel->setCompleter(ModelCompleter);
 }
 
 void TMainForm::SelectItem(int index) {

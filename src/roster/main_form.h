@@ -7,6 +7,7 @@
 #include <string>
 
 class QAction;
+class QCompleter;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -40,6 +41,7 @@ class TMainForm : public QWidget, private tarvex::RosterHost {
     QMenu* NewRemMenu;
     QAction* DelBotEntry;
     QAction* RemoveselectedEntry1;
+    QCompleter* ModelCompleter = nullptr; // made when the model box first takes the focus
 
     std::string GameDirectory;
     std::string BotDirectory;
@@ -71,6 +73,7 @@ class TMainForm : public QWidget, private tarvex::RosterHost {
     void RosterLoaded() override;
     void SelectItem(int index);
     void MoveSelected(int step);
+    void OfferModels();
 
     bool selecting_ = false;           // the program, not the user, moves the selection
     bool scratchFailureShown_ = false; // Err7 is told once a run

@@ -1,4 +1,5 @@
 #include "app/forms.h"
+#include "app/spoken.h"
 #include "app/ui_fixture.h"
 #include "launch/command_line.h"
 #include "launch/game_process.h"
@@ -20,6 +21,8 @@
 
 using namespace tarvex;
 using tarvex::testing::ReadBytes;
+using tarvex::testing::SpokenDescription;
+using tarvex::testing::SpokenName;
 using tarvex::testing::TempDir;
 using tarvex::testing::UiFixture;
 using tarvex::testing::WriteBytes;
@@ -297,6 +300,24 @@ class LaunchFormTest : public QObject {
         QCOMPARE(completer->currentCompletion(), QString("crossfire"));
         completer->setCompletionPrefix("b");
         QCOMPARE(completer->currentCompletion(), QString("boot_camp"));
+    }
+
+    void screenReadersHearEachControlsPromptAndHint() {
+        UiFixture ui;
+        Start(ui);
+        auto* w = LaunchForm;
+        const std::pair<QWidget*, const char*> controls[] = {
+            {w->LNCCmdLine, "Command line"},
+            {w->LNCMapName, "Choose map"},
+            {w->GoBack, "Go Back"},
+            {w->GoGoGo, "Go, Go, Go!"},
+        };
+        for (const auto& [control, name] : controls) {
+            QCOMPARE(SpokenName(control), QString(name));
+            QCOMPARE(SpokenDescription(control), control->toolTip());
+        }
+        QCOMPARE(SpokenDescription(w->LNCMapName),
+                 QString("Map to start automaticly (Blank for console)"));
     }
 };
 

@@ -1,4 +1,5 @@
 #include "app/forms.h"
+#include "app/spoken.h"
 #include "app/ui_fixture.h"
 #include "options/default_options.h"
 #include "options/options_file.h"
@@ -22,6 +23,8 @@
 using namespace tarvex;
 using tarvex::testing::kDefaultFile;
 using tarvex::testing::ReadBytes;
+using tarvex::testing::SpokenDescription;
+using tarvex::testing::SpokenName;
 using tarvex::testing::UiFixture;
 using tarvex::testing::WriteBytes;
 
@@ -180,6 +183,7 @@ class OptionsWindowTest : public QObject {
         QCOMPARE(TarvexConfig->CFGBotAccuracy->value(), position);
         QCOMPARE(TarvexConfig->CFGAAText->text(),
                  QStringLiteral("Bots aiming accuracy: %1").arg(position));
+        QCOMPARE(SpokenName(TarvexConfig->CFGBotAccuracy), TarvexConfig->CFGAAText->text());
     }
 
     void movingTheSliderRenamesItsTitle() {
@@ -188,8 +192,10 @@ class OptionsWindowTest : public QObject {
         auto* w = TarvexConfig;
         QTest::keyClick(w->CFGBotAccuracy, Qt::Key_Right);
         QCOMPARE(w->CFGAAText->text(), QStringLiteral("Bots aiming accuracy: 11"));
+        QCOMPARE(SpokenName(w->CFGBotAccuracy), QStringLiteral("Bots aiming accuracy: 11"));
         QTest::keyClick(w->CFGBotAccuracy, Qt::Key_End);
         QCOMPARE(w->CFGAAText->text(), QStringLiteral("Bots aiming accuracy: 160"));
+        QCOMPARE(SpokenName(w->CFGBotAccuracy), QStringLiteral("Bots aiming accuracy: 160"));
         QCOMPARE(w->CFGAAText->width(), w->CFGAAText->sizeHint().width());
     }
 
@@ -341,6 +347,58 @@ class OptionsWindowTest : public QObject {
         QVERIFY(HintShows(TarvexConfig->CFGMsecMin));
         QVERIFY(HintShows(TarvexConfig->CFGConfigFile));
         QVERIFY(!HintShows(TarvexConfig->CFGMsecMax));
+    }
+
+    void screenReadersHearEachControlsPromptAndHint() {
+        UiFixture ui;
+        Start(ui);
+        auto* w = TarvexConfig;
+        TCSpinEdit* spin = w->CFGBotstospawn;
+        const std::pair<QWidget*, const char*> controls[] = {
+            {w->CFGBotHearing, "Bot Hearing, On/Off."},
+            {w->CFGBotPain, "Bot Pain, On/Off."},
+            {w->CFGBotCrowbar, "Crowbar-only mode On/Off."},
+            {w->CFGBotAccuracy, "Bots aiming accuracy: 10"},
+            {w->CFGBotTalk, "Enable bot chatting"},
+            {w->CFGCheating, "Enable Cheating"},
+            {w->CFGTeamplay, "Enable Teamplay"},
+            {w->CFGChatfile, "Chat File"},
+            {w->CFGSave, "Save Changes"},
+            {w->CFGIgnore, "Ignore Changes"},
+            {w->CFGNavType, "Navigation type"},
+            {w->CFGUseWPs, "Use Waypoints"},
+            {w->CFGGaussJump, "Bots gauss jump, On/Off"},
+            {w->CFGTripmines, "Bots use tripmines, On/Off"},
+            {w->CFGBotDelay, "Think delay, On/Off"},
+            {spin, "Amount of bots to spawn"},
+            {w->CFGAngleFrame, "Update angle, On/Off"},
+            {w->CFGfreqdied, "Chat frequency, died"},
+            {w->CFGfreqkills, "Chat frequency, kills"},
+            {w->CFGThinkSpeed, "Bot Think-Speed"},
+            {w->CFGBotSpeed, "Bots running speed"},
+            {w->CFGBotFov, "Bot Field of View"},
+            {w->CFGMsec, "Physics update speed"},
+            {w->CFGMsecMin, "MSEC Minimum"},
+            {w->CFGMsecMax, "MSEC Maximum"},
+            {w->CFGUse4AllMaps, "Use these settings for all maps."},
+            {w->CFGCoopKillMeth, "How bots kill non enimies"},
+            {w->CFGCoop, "Enable Co-op"},
+            {w->CFGCoopKillWho, "How bots treat non-enemies"},
+            {spin->upButton(), "Up"},
+            {spin->downButton(), "Down"},
+        };
+        for (const auto& [control, name] : controls) {
+            QCOMPARE(SpokenName(control), QString(name));
+            QCOMPARE(SpokenDescription(control), control->toolTip());
+        }
+        // The spin edit's field takes the focus, so it is the one announced.
+        QCOMPARE(SpokenName(spin->editor()), QStringLiteral("Amount of bots to spawn"));
+        QCOMPARE(SpokenDescription(spin->editor()), spin->toolTip());
+        QVERIFY(!spin->toolTip().isEmpty());
+        // A hint that never shows still describes its box.
+        QCOMPARE(SpokenDescription(w->CFGMsecMax),
+                 QStringLiteral("Maximum value physics update speed can reach. (When automated)"));
+        QCOMPARE(w->Label12->text(), QStringLiteral("Chat frequency, died........"));
     }
 };
 

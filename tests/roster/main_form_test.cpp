@@ -1,9 +1,13 @@
 #include "app/forms.h"
+#include "app/spoken.h"
 #include "app/ui_fixture.h"
 #include "launch/launch_form.h"
 #include "roster/bot_roster.h"
 #include "roster/main_form.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -11,6 +15,8 @@
 
 using namespace tarvex;
 using tarvex::testing::ReadBytes;
+using tarvex::testing::SpokenDescription;
+using tarvex::testing::SpokenName;
 using tarvex::testing::UiFixture;
 using tarvex::testing::WriteBytes;
 
@@ -335,6 +341,78 @@ class MainFormTest : public QObject {
         MainForm->NewBot();
         QCOMPARE(Names().size(), 6);
         QCOMPARE(ui.messages, std::vector<std::string>{kErr7});
+    }
+
+    void screenReadersHearEachControlsPromptAndHint() {
+        UiFixture ui;
+        Start(ui);
+        auto* w = MainForm;
+        const std::pair<QWidget*, const char*> controls[] = {
+            {w->TarvexLogo, "Click to see 'About' Dialog"},
+            {w->BtnMoveUp, "/\\"},
+            {w->MoveDown, "\\/"},
+            {w->BotNew, "New Bot"},
+            {w->BotRemove, "Remove Bot"},
+            {w->BotSave, "Save Changes"},
+            {w->EditBotName, "Bot Name"},
+            {w->EditBotModel, "Bot Model"},
+            {w->EditBotTopCol, "Top Colour"},
+            {w->EditBotBotCol, "Bottom Colour"},
+            {w->SetupButton, "Options -=>>"},
+            {w->LaunchButton, "Launch -=>>"},
+        };
+        for (const auto& [control, name] : controls) {
+            QCOMPARE(SpokenName(control), QString(name));
+            QCOMPARE(SpokenDescription(control), control->toolTip());
+        }
+        QCOMPARE(SpokenDescription(w->BotNew), QString("Create a new bot at selected position"));
+        QCOMPARE(SpokenDescription(w->EditBotName), QString());
+        // The prompts keep their captions on screen.
+        QCOMPARE(w->Label2->text(), QString("Bot Name:"));
+    }
+
+    void modelBoxOffersTheGamesModels() {
+        UiFixture ui;
+        WriteBytes(ui.botDir() / "bots.cfg", kFiveBots);
+        const auto put = [](const std::filesystem::path& player, const char* name) {
+            std::filesystem::create_directories(player / name);
+            WriteBytes(player / name / (std::string(name) + ".mdl"), "");
+        };
+        const auto valve = ui.gameDir() / "valve" / "models" / "player";
+        for (const char* name : {"gordon", "gina", "barney"})
+            put(valve, name);
+        put(ui.botDir() / "models" / "player", "gina");
+        put(ui.botDir() / "models" / "player", "tarvex_bot");
+        Start(ui);
+        QVERIFY(!MainForm->EditBotModel->completer()); // nothing read before it is needed
+
+        MainForm->show();
+        MainForm->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(MainForm));
+        QLineEdit* box = MainForm->EditBotModel;
+        box->setFocus();
+        QCompleter* completer = box->completer();
+        QVERIFY(completer);
+        QStringList offered;
+        for (int i = 0; completer->setCurrentRow(i); ++i)
+            offered << completer->currentCompletion();
+        QCOMPARE(offered, (QStringList{"barney", "gina", "gordon", "tarvex_bot"}));
+
+        box->selectAll();
+        QTest::keyClicks(box, "G");
+        QVERIFY(completer->popup()->isVisible());
+        QCOMPARE(completer->completionCount(), 2);
+        QCOMPARE(box->text(), QString("G")); // kept as typed until a name is picked
+        QTest::keyClick(completer->popup(), Qt::Key_Down);
+        QTest::keyClick(completer->popup(), Qt::Key_Return);
+        QCOMPARE(box->text(), QString("gina"));
+
+        // Any name may still be typed.
+        box->selectAll();
+        QTest::keyClicks(box, "my_own_model");
+        MainForm->BotList->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(BotRoster.entries[0].model, std::string("my_own_model"));
+        QCOMPARE(box->maxLength(), 32);
     }
 };
 
