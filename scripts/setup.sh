@@ -33,7 +33,7 @@ case "${1:-run}" in
 windows)
   # The Windows build and its tests, run under wine in a private X server.
   packages=(cmake make ninja-build g++-mingw-w64-x86-64-posix wine wine64 googletest
-    xvfb xauth xdotool python3)
+    xvfb xauth xdotool xclip python3 fonts-liberation)
   ;;
 windows-qt)
   packages=(cmake ninja-build dpkg-dev perl python3 g++-mingw-w64-x86-64-posix

@@ -5,9 +5,11 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFontDatabase>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
+#include <QPixmap>
 #include <QPushButton>
 #include <QValidator>
 #include <QWidget>
@@ -89,6 +91,14 @@ QFont SansFont(int pixelHeight, bool bold, bool italic) {
     font.setPixelSize(pixelHeight);
     font.setBold(bold);
     font.setItalic(italic);
+#ifdef Q_OS_WIN
+    // Windows draws the designed bitmap font as it is. A stand-in drawn
+    // without smoothing loses strokes at these small sizes under wine
+    // (Liberation Sans' capital I vanishes at 11 px), so it is smoothed.
+    static const bool standIn = DesignedFamily() != QLatin1String("MS Sans Serif");
+    if (standIn)
+        font.setStyleStrategy(QFont::PreferAntialias);
+#endif
     return font;
 }
 
@@ -148,10 +158,18 @@ void OnFirstPolish(QWidget* widget, std::function<void()> work) {
         new FirstPolish(widget, std::move(work));
 }
 
-QIcon ApplicationIcon() {
+QPixmap Picture(const QString& path) {
     static const bool registered = (InitResources(), true);
     (void)registered;
-    static const QIcon icon(QStringLiteral(":/tarvex/icon.png"));
+    // Named as PNG, so no image plugin is loaded only to be asked whether it
+    // reads the file better than Qt's own reader.
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
+QIcon ApplicationIcon() {
+    static const QIcon icon(Picture(QStringLiteral(":/tarvex/icon.png")));
     return icon;
 }
 
