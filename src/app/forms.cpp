@@ -9,6 +9,7 @@
 #include "roster/main_form.h"
 
 #include <QApplication>
+#include <QEvent>
 
 #include <exception>
 
@@ -52,6 +53,10 @@ int RunApplication(int argc, char** argv) {
     // during start-up or in the message loop, say so instead of aborting.
     try {
         CreateForms();
+        // Qt would polish every hidden window as soon as the loop starts: label
+        // sizing, the launch buttons' icons and more, none of it seen until
+        // that window is shown. Showing a window polishes it anyway.
+        QCoreApplication::removePostedEvents(nullptr, QEvent::PolishRequest);
         MainForm->show();
         QApplication::exec();
     } catch (const std::exception& e) {

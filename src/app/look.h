@@ -13,6 +13,7 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPixmap;
 class QPushButton;
 class QWidget;
 
@@ -49,6 +50,9 @@ QPushButton* MakeButton(QWidget* parent, const char* objectName, const QString& 
                         const QString& hint, const QRect& geometry);
 
 QIcon ApplicationIcon();
+
+// One of the program's own pictures (a resource path), decoded at once.
+QPixmap Picture(const QString& path);
 
 // Runs `work` once, when the widget is first polished, just before it is first
 // shown; at once if it already was. A window that stays hidden at start-up

@@ -47,7 +47,10 @@ TChatEditor::TChatEditor() {
     BCEEditWhat->setFont(small);
     SetTextColour(BCEEditWhat, kRed);
 
-    Edit1 = new QLineEdit(QStringLiteral("Edit1"), this);
+    // Given to the constructor, the text would first be shaped in the
+    // application's font, which no window here shows.
+    Edit1 = new QLineEdit(this);
+    Edit1->setText(QStringLiteral("Edit1"));
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(256, 112, 193, 24);
     Edit1->setFont(large);

@@ -33,8 +33,11 @@ class IntegerValidator final : public QValidator {
 } // namespace
 
 TCSpinEdit::TCSpinEdit(QWidget* parent)
-    : QWidget(parent), edit_(new QLineEdit(QStringLiteral("0"), this)), up_(new QToolButton(this)),
+    : QWidget(parent), edit_(new QLineEdit(this)), up_(new QToolButton(this)),
       down_(new QToolButton(this)) {
+    // Set here, not in the constructor, which would shape it in the
+    // application's default font first.
+    edit_->setText(QStringLiteral("0"));
     edit_->setObjectName(QStringLiteral("edit"));
     edit_->setValidator(new IntegerValidator(edit_));
     edit_->installEventFilter(this);

@@ -102,7 +102,10 @@ QCheckBox* MakeCheck(QWidget* parent, const char* name, const QString& caption, 
 
 QLineEdit* MakeEdit(QWidget* parent, const char* name, const QString& text, const QString& hint,
                     const QRect& geometry, int typedLimit = 0) {
-    auto* edit = new QLineEdit(text, parent);
+    // The text follows construction: given to the constructor, it is first
+    // shaped in the application's default font, which no window here shows.
+    auto* edit = new QLineEdit(parent);
+    edit->setText(text);
     edit->setObjectName(QString::fromLatin1(name));
     edit->setToolTip(hint);
     edit->setGeometry(geometry);
@@ -342,7 +345,9 @@ TTarvexConfig::TTarvexConfig() {
                          QStringLiteral("Rapid fire directly into stomach with glock."),
                          QStringLiteral("Crouch down and shoot upwards in skull with magnum.")},
                         {472, 336, 185, 21});
-    CFGCoopKillMeth->setFont(SansFont(7));
+    // No other control uses this size; loading it waits until the window is
+    // readied for showing.
+    OnFirstPolish(CFGCoopKillMeth, [this] { CFGCoopKillMeth->setFont(SansFont(7)); });
     CFGCoop = AsHeading(MakeCheck(this, "CFGCoop", QStringLiteral("Enable Co-op"), false, QString(),
                                   {472, 260, 115, 17}, heading, kLime));
     CFGCoop->setEnabled(false);

@@ -61,7 +61,7 @@ TMainForm::TMainForm() {
     TarvexLogo = new QLabel(this);
     TarvexLogo->setObjectName(QStringLiteral("TarvexLogo"));
     TarvexLogo->setGeometry(200, 8, 97, 137);
-    TarvexLogo->setPixmap(QPixmap(QStringLiteral(":/tarvex/logo.png")));
+    TarvexLogo->setPixmap(Picture(QStringLiteral(":/tarvex/logo.png")));
     TarvexLogo->setScaledContents(true);
     TarvexLogo->setToolTip(QStringLiteral("Click to see 'About' Dialog"));
     TarvexLogo->setAccessibleName(TarvexLogo->toolTip()); // a picture has no text to speak

@@ -298,7 +298,7 @@ class OptionsWindowTest : public QObject {
 
         // Nothing that would not survive a single-byte file line goes in.
         for (const QString& bad :
-             {QStringLiteral("1\n2"), QString(QChar(0x20AC)), QStringLiteral("a") + QChar(u'\0')}) {
+             {QStringLiteral("1\n2"), QString(QChar(0x4E2D)), QStringLiteral("a") + QChar(u'\0')}) {
             w->CFGBotFov->setText(QStringLiteral("90"));
             w->CFGBotFov->insert(bad);
             QCOMPARE(w->CFGBotFov->text(), QStringLiteral("90"));
@@ -347,6 +347,15 @@ class OptionsWindowTest : public QObject {
         QVERIFY(HintShows(TarvexConfig->CFGMsecMin));
         QVERIFY(HintShows(TarvexConfig->CFGConfigFile));
         QVERIFY(!HintShows(TarvexConfig->CFGMsecMax));
+    }
+
+    void openedItHasItsDesignedFontsAndSizedCaptions() {
+        UiFixture ui;
+        Start(ui);
+        OpenOptions();
+        QCOMPARE(TarvexConfig->CFGCoopKillMeth->font().pixelSize(), 7);
+        for (const QLabel* label : {TarvexConfig->Label1, TarvexConfig->Label19})
+            QCOMPARE(label->size(), label->sizeHint());
     }
 
     void screenReadersHearEachControlsPromptAndHint() {
