@@ -13,7 +13,7 @@ bash "$root/scripts/setup.sh" windows
 qt=$(bash "$root/scripts/windows-qt.sh" | tail -n1)
 
 echo "== build (windows)"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTARVEX_WERROR=ON \
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel -DTARVEX_WERROR=ON \
   -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
   -DQT_CHAINLOAD_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" -DCMAKE_PREFIX_PATH="$qt" >/dev/null
 cmake --build "$build" -j"$(nproc)"

@@ -13,7 +13,9 @@ UiFixture::UiFixture() {
     std::filesystem::create_directories(botDir());
     previousDir_ = std::filesystem::current_path();
     std::filesystem::current_path(gameDir());
+#ifndef _WIN32
     ::setenv("XDG_CACHE_HOME", cacheDir().c_str(), 1);
+#endif
     ui::SetMessageHook([this](const std::string& text) { messages.push_back(text); });
 }
 

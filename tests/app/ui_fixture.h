@@ -24,7 +24,15 @@ class UiFixture {
     std::filesystem::path gameDir() const { return dir_.path() / "game dir"; }
     std::filesystem::path botDir() const { return gameDir() / "Tarvex"; }
     std::filesystem::path cacheDir() const { return dir_.path() / "cache"; }
-    std::filesystem::path scratchFile() const { return cacheDir() / "tarvex-manager" / "temp.$$$"; }
+#ifdef _WIN32
+    std::filesystem::path scratchFile() const {
+        return "c:\\temp.$$$";
+    }
+#else
+    std::filesystem::path scratchFile() const {
+        return cacheDir() / "tarvex-manager" / "temp.$$$";
+    }
+#endif
 
     // Messages shown so far, in order; TakeMessages also forgets them.
     std::vector<std::string> messages;

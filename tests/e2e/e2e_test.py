@@ -1,17 +1,23 @@
 #!/usr/bin/env python3
 """Drives the real tarvex-manager through the screen of a private Xvfb.
 
-Usage: e2e_test.py PROGRAM CASE
+Usage: e2e_test.py PROGRAM CASE [--wine STAND_IN_GAME]
 
 Each run starts its own X server and the program in a fresh game directory
 whose path has spaces, works only with the mouse and keyboard at the
 designed screen positions, and checks the files on disk byte for byte.
 No window manager runs, so every window's client area sits exactly at its
 designed place.
+
+With --wine, PROGRAM is the Windows program, run under wine in a wine prefix
+of its own, and STAND_IN_GAME a Windows program that records how it was
+started; it becomes the game's hl.exe. Wine draws the windows' frames itself,
+so each client area sits below and left of its designed frame position.
 """
 
 import ctypes
 import ctypes.util
+import glob
 import os
 import random
 import shutil
@@ -65,6 +71,7 @@ BOT_COUNT_UP = (OPTIONS[1] + 160 + 49 - 9, OPTIONS[2] + 296 + 7)
 
 # Launch window.
 MAP_NAME = at(LAUNCH, 160, 8, 121, 21)
+COMMAND_LINE = at(LAUNCH, 128, 40, 153, 21)
 GO_GO_GO = at(LAUNCH, 152, 72, 129, 25)
 
 # About window: black surface below the credit line, clear of the icon panel
@@ -73,6 +80,20 @@ ABOUT_SURFACE = (ABOUT[1] + 100, ABOUT[2] + 85)
 
 # Far from every window, so that no tool tip opens under a resting pointer.
 PARK = (1, 1)
+
+# Where a client area sits against its designed place: nowhere else under X,
+# below the title bar and inside the border of the frame wine draws.
+OFFSET = [0, 0]
+WINE_OFFSET = (-1, 22)
+WINE = None  # the stand-in game, when the program runs under wine
+
+
+def placed(window):
+    return (window[0], window[1] + OFFSET[0], window[2] + OFFSET[1], *window[3:])
+
+
+def shifted(point):
+    return point[0] + OFFSET[0], point[1] + OFFSET[1]
 
 TIMEOUT = 40  # seconds for any one thing to happen; the ASan build is slow
 CASE_DEADLINE = 200  # seconds for a whole case, below ctest's limit
@@ -182,6 +203,7 @@ class Screen:
     def __init__(self, log_path):
         self.server = None
         self.program = None  # set once started: windows are looked for only while it runs
+        self.wine_env = None  # the program's wine prefix, once started under wine
         for _ in range(20):
             number = random.randrange(200, 600)
             if os.path.exists(f"/tmp/.X{number}-lock") or os.path.exists(
@@ -251,6 +273,7 @@ class Screen:
 
     def wait_only(self, window):
         """Waits until this window is the one visible window; returns its id."""
+        window = placed(window)
         found = poll(lambda: (lambda ws: ws is not None and len(ws) == 1
                               and ws[0][1:] == window and ws[0][0])(self.windows()),
                      f"only the window '{window[0]}' to be visible at {window[1:]}")
@@ -258,8 +281,13 @@ class Screen:
         return found
 
     def click(self, point):
-        self.xdotool("mousemove", "--sync", *point, "click", "1",
-                     "mousemove", "--sync", *PARK)
+        if WINE:
+            # With no window manager the keyboard goes to the window under the
+            # pointer, and wine does not move it: the pointer stays.
+            self.xdotool("mousemove", "--sync", *shifted(point), "click", "1")
+        else:
+            self.xdotool("mousemove", "--sync", *shifted(point), "click", "1",
+                         "mousemove", "--sync", *PARK)
 
     def key(self, *keys):
         self.xdotool("key", "--delay", "30", *keys)
@@ -271,7 +299,7 @@ class Screen:
         """Waits for a message box over any window and presses its OK button."""
         def box():
             for window in self.windows() or []:
-                if window[1] == TITLE and window[2:] != ROSTER[1:]:
+                if window[1] == TITLE and window[2:] != placed(ROSTER)[1:]:
                     return window[0]
             return None
 
@@ -288,9 +316,18 @@ class Screen:
         last = []
 
         def read():
-            result = self.run("xclip", "-o", "-selection", "clipboard", check_rc=False)
-            last[:] = [result.stdout]
-            return result.stdout == expected
+            if self.wine_env:
+                # Wine's own clipboard, read by a Windows program of the same prefix.
+                with tempfile.TemporaryDirectory() as folder:
+                    subprocess.run(["wine", WINE, "--clipboard"], cwd=folder,
+                                   env=dict(self.env(), **self.wine_env), timeout=TIMEOUT,
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                    path = os.path.join(folder, "clipboard.txt")
+                    text = open(path, "rb").read() if os.path.exists(path) else b""
+            else:
+                text = self.run("xclip", "-o", "-selection", "clipboard", check_rc=False).stdout
+            last[:] = [text]
+            return text == expected
 
         try:
             poll(read, f"the text box to hold {expected!r}", timeout=10)
@@ -338,8 +375,9 @@ class Screen:
 class Manager:
     """The program under test, started in a fresh game directory."""
 
-    def __init__(self, program, root, screen, files):
-        self.game = os.path.join(root, "Half Life game")
+    def __init__(self, program, root, screen, files, game_name="Half Life game",
+                 prefix_ready=None):
+        self.game = os.path.join(root, game_name)
         self.bots_dir = os.path.join(self.game, "Tarvex")
         os.makedirs(self.bots_dir)
         for name, data in files.items():
@@ -360,11 +398,33 @@ class Manager:
             filter(None, [env.get("LSAN_OPTIONS"), f"suppressions={suppressions}",
                           "print_suppressions=0"]))
         self.log_path = os.path.join(root, "program.log")
-        with open(self.log_path, "wb") as log:
-            self.process = subprocess.Popen([program], cwd=self.game, env=env,
+        command = [program]
+        self.wine_env = None
+        if WINE:
+            self.wine_env = wine_environment(root)
+            screen.wine_env = self.wine_env
+            env.update(self.wine_env)
+            make_wine_prefix(self.wine_env, self.log_path)
+            self.drive_c = os.path.join(self.wine_env["WINEPREFIX"], "drive_c")
+            if prefix_ready:
+                prefix_ready(self)
+            command = ["wine", program]
+        with open(self.log_path, "ab") as log:
+            self.process = subprocess.Popen(command, cwd=self.game, env=env,
                                             stdin=subprocess.DEVNULL, stdout=log, stderr=log,
                                             preexec_fn=die_with_parent)
         screen.program = self.process
+
+    def windows_path(self, name=""):
+        """A path of the game directory as the Windows program names it."""
+        path = os.path.join(self.game, name) if name else self.game
+        return "Z:" + path.replace("/", "\\")
+
+    def local_app_data(self):
+        found = glob.glob(os.path.join(self.drive_c, "users", "*", "AppData", "Local"))
+        if len(found) != 1:
+            raise Failure(f"no one local application data folder in the prefix: {found}")
+        return found[0]
 
     def path(self, name):
         return os.path.join(self.game, name)
@@ -407,6 +467,26 @@ class Manager:
 
     def close(self):
         stop(self.process)
+        if self.wine_env:
+            subprocess.run(["wineserver", "-k"], env=dict(os.environ, **self.wine_env),
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+
+def wine_environment(root):
+    # A UTF-8 locale lets wine name any folder; its code pages are then the
+    # Western ones, 1252 and 437.
+    return dict(WINEPREFIX=os.path.join(root, "wineprefix"), WINEDEBUG="-all",
+                WINEDLLOVERRIDES="mscoree,mshtml=", LANG="C.UTF-8", LC_ALL="C.UTF-8")
+
+
+def make_wine_prefix(wine_env, log_path):
+    # Without a display, so that no set-up window shows on the test's screen.
+    env = dict(os.environ, **wine_env)
+    env.pop("DISPLAY", None)
+    with open(log_path, "ab") as log:
+        for command in (["wineboot", "-i"], ["wineserver", "-w"]):
+            subprocess.run(command, env=env, stdin=subprocess.DEVNULL, stdout=log, stderr=log,
+                           timeout=120, check=True)
 
 
 BOTS = [("Gordon Freeman", "gordon", "1", "1"), ("Barney", "barney", "160", "20"),
@@ -504,16 +584,30 @@ def case_launch(screen, manager):
     screen.wait_only(LAUNCH)
     # The fixture has LF line ends, so CR LF shows the file was written.
     manager.wait_saved("Tarvex/bots.cfg", roster_file(BOTS))
+    launch_crossfire(screen, manager)
+
+
+def launch_crossfire(screen, manager):
+    """Types a map name, checks the line shown and starts it; the manager then ends."""
     screen.click(MAP_NAME)
     screen.type("crossfire")
+    game = manager.windows_path() if WINE else manager.game
+    exe = manager.windows_path("hl.exe") if WINE else manager.path("hl.exe")
+    arguments = " -console -game Tarvex +sv_lan 1 +maxplayers 4 +deathmatch 1 team 0 +map crossfire"
+    shown = exe + arguments
+    screen.text_of(COMMAND_LINE, shown.encode())
+    passed("the launch window shows the game's command line")
     screen.click(GO_GO_GO)
     check(manager.wait_exit() == 0, "the program ended with exit code 0 after starting the game")
     record = poll(lambda: os.path.exists(manager.path("started.txt"))
                   and manager.read("started.txt"), "the game to record its start")
-    expected = [manager.path("hl.exe"), manager.game, "-console", "-game", "Tarvex",
-                "+sv_lan", "1", "+maxplayers", "4", "+deathmatch", "1", "team", "0", "+map",
-                "crossfire"]
     lines = record.decode().splitlines()
+    if WINE:
+        # The line reaches the game through CreateProcess as it was shown; wine,
+        # unlike Windows, hands it on with the program's path in quotes.
+        expected = [f"program: {exe}", f'command: "{exe}"{arguments}', f"dir: {game}"]
+    else:
+        expected = [manager.path("hl.exe"), manager.game] + arguments.split()
     check(lines == expected, f"the game started as {lines}")
 
 
@@ -548,14 +642,59 @@ def case_close(screen, manager):
     check(manager.snapshot() == before, "nothing in the game directory was written")
 
 
+def case_scratch_fallback(screen, manager):
+    # Drive C's root refuses the scratch file: it goes to the user's folder, unasked.
+    screen.wait_only(ROSTER)
+    fallback = os.path.join(manager.local_app_data(), "Tarvex Bot Manager", "temp.$$$")
+    expected = b"".join(bot[0].encode() + b"\r\n" for bot in BOTS)
+    poll(lambda: os.path.isfile(fallback) and open(fallback, "rb").read() == expected,
+         "the bot names in the fallback scratch file")
+    passed("the scratch file went to the local application data folder")
+    check(os.path.isdir(os.path.join(manager.drive_c, "temp.$$$")), "drive C was left alone")
+    screen.click(NEW_BOT)
+    poll(lambda: open(fallback, "rb").read() == b"New Bot\r\n" + expected,
+         "the fallback scratch file to follow the roster")
+    screen.wait_only(ROSTER)  # no message came
+
+
+def case_scratch_unwritable(screen, manager):
+    # Neither place takes the scratch file: told once, at start-up, before any window.
+    screen.dismiss_message()  # "Err7: Couldn't write tempory file."
+    screen.wait_only(ROSTER)
+    screen.click(NEW_BOT)
+    screen.click(SAVE_ROSTER)
+    manager.wait_saved("Tarvex/bots.cfg", roster_file([("New Bot", "gordon", "1", "1")] + BOTS))
+    screen.wait_only(ROSTER)  # and not again
+
+
+def case_unicode_folder(screen, manager):
+    # A game folder whose name the Western ANSI code page cannot hold.
+    screen.wait_only(ROSTER)
+    check(os.path.isfile(os.path.join(manager.drive_c, "temp.$$$")), "c:\\temp.$$$ was written")
+    screen.click(LAUNCH_BUTTON)
+    screen.wait_only(LAUNCH)
+    manager.wait_saved("Tarvex/bots.cfg", roster_file(BOTS))
+    launch_crossfire(screen, manager)
+
+
+def block_scratch(manager, fallback_too):
+    os.mkdir(os.path.join(manager.drive_c, "temp.$$$"))
+    if fallback_too:
+        os.makedirs(os.path.join(manager.local_app_data(), "Tarvex Bot Manager", "temp.$$$"))
+
+
 def fixture(case):
     options = options_file(line_end=b"\n", **READ_OPTIONS)
     files = {"Tarvex/bots.cfg": roster_file(BOTS), "Tarvex/tarvex.cfg": options}
     if case == "roster_order":
         files["Tarvex/bots.cfg"] = roster_file(ORDER_BOTS)
-    if case == "launch":
+    if case in ("launch", "unicode_folder"):
         files["Tarvex/bots.cfg"] = roster_file(BOTS, line_end=b"\n")
-        files["hl.exe"] = STAND_IN_GAME
+        if WINE:
+            with open(WINE, "rb") as f:
+                files["hl.exe"] = f.read()
+        else:
+            files["hl.exe"] = STAND_IN_GAME
     return files
 
 
@@ -568,6 +707,13 @@ CASES = {
     "about": case_about,
     "close": case_close,
 }
+WINE_CASES = {
+    "scratch_fallback": (case_scratch_fallback, {
+        "prefix_ready": lambda manager: block_scratch(manager, fallback_too=False)}),
+    "scratch_unwritable": (case_scratch_unwritable, {
+        "prefix_ready": lambda manager: block_scratch(manager, fallback_too=True)}),
+    "unicode_folder": (case_unicode_folder, {"game_name": "Half Life \u0418\u0433\u0440\u0430"}),
+}
 
 
 def on_deadline(signum, frame):
@@ -575,10 +721,18 @@ def on_deadline(signum, frame):
 
 
 def main():
-    if len(sys.argv) != 3 or sys.argv[2] not in CASES:
-        sys.exit(f"usage: {sys.argv[0]} PROGRAM {{{'|'.join(CASES)}}}")
-    program, case = os.path.abspath(sys.argv[1]), sys.argv[2]
-    missing = [tool for tool in ("Xvfb", "xdotool", "xclip") if not shutil.which(tool)]
+    global WINE
+    args = sys.argv[1:]
+    if len(args) == 4 and args[2] == "--wine":
+        WINE = os.path.abspath(args[3])
+        OFFSET[:] = WINE_OFFSET
+        CASES.update(WINE_CASES)
+        args = args[:2]
+    if len(args) != 2 or args[1] not in CASES:
+        sys.exit(f"usage: {sys.argv[0]} PROGRAM {{{'|'.join(CASES)}}} [--wine STAND_IN_GAME]")
+    program, case = os.path.abspath(args[0]), args[1]
+    tools = ("Xvfb", "xdotool", "xclip") + (("wine", "wineboot", "wineserver") if WINE else ())
+    missing = [tool for tool in tools if not shutil.which(tool)]
     if missing:
         sys.exit(f"missing {', '.join(missing)}: run scripts/setup.sh test")
     signal.signal(signal.SIGALRM, on_deadline)
@@ -588,8 +742,10 @@ def main():
         screen = manager = None
         try:
             screen = Screen(os.path.join(root, "xvfb.log"))
-            manager = Manager(program, root, screen, fixture(case))
-            CASES[case](screen, manager)
+            run = CASES[case]
+            run, options = run if isinstance(run, tuple) else (run, {})
+            manager = Manager(program, root, screen, fixture(case), **options)
+            run(screen, manager)
         except Failure as failure:
             print(f"FAILED: {failure}", flush=True)
             for log in ("program.log", "xvfb.log"):

@@ -1,6 +1,7 @@
 // Stands in for the game in the Windows tests: records which program ran, the
 // command line the system handed it and its working directory into
-// started.txt of that directory, in UTF-8.
+// started.txt of that directory, in UTF-8. With --clipboard it writes the
+// clipboard's text to clipboard.txt instead, for tests that read a text box.
 
 #include <cstdio>
 #include <string>
@@ -13,7 +14,31 @@ static std::string Utf8(const wchar_t* wide) {
     return text;
 }
 
-int main() {
+static int WriteFile(const char* name, const std::string& text) {
+    std::FILE* f = std::fopen(name, "wb");
+    if (!f)
+        return 1;
+    const bool written = std::fwrite(text.data(), 1, text.size(), f) == text.size();
+    return std::fclose(f) == 0 && written ? 0 : 1;
+}
+
+static int SaveClipboard() {
+    std::string text;
+    if (OpenClipboard(nullptr)) {
+        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            if (const auto* wide = static_cast<const wchar_t*>(GlobalLock(data))) {
+                text = Utf8(wide);
+                GlobalUnlock(data);
+            }
+        }
+        CloseClipboard();
+    }
+    return WriteFile("clipboard.txt", text);
+}
+
+int main(int argc, char** argv) {
+    if (argc == 2 && std::string(argv[1]) == "--clipboard")
+        return SaveClipboard();
     wchar_t program[32768] = {};
     wchar_t directory[32768] = {};
     GetModuleFileNameW(nullptr, program, 32768);
@@ -21,9 +46,5 @@ int main() {
     const std::string record = "program: " + Utf8(program) +
                                "\ncommand: " + Utf8(GetCommandLineW()) +
                                "\ndir: " + Utf8(directory) + "\n";
-    std::FILE* f = std::fopen("started.txt", "wb");
-    if (!f)
-        return 1;
-    const bool written = std::fwrite(record.data(), 1, record.size(), f) == record.size();
-    return std::fclose(f) == 0 && written ? 0 : 1;
+    return WriteFile("started.txt", record);
 }

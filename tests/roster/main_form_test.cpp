@@ -2,6 +2,7 @@
 #include "app/spoken.h"
 #include "app/ui_fixture.h"
 #include "launch/launch_form.h"
+#include "platform/native_file.h"
 #include "roster/bot_roster.h"
 #include "roster/main_form.h"
 
@@ -12,6 +13,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 using namespace tarvex;
 using tarvex::testing::ReadBytes;
@@ -284,13 +288,34 @@ class MainFormTest : public QObject {
         Start(ui);
         MainForm->EditBotName->clear();
         // Typed one key at a time, as a keyboard would send them.
-        for (const QChar c : QString::fromUtf8("Zo\xc3\xab\xe2\x82\xac!")) {
+        // No byte of any single-byte code page stands for the Chinese character.
+        for (const QChar c : QString::fromUtf8("Zo\xc3\xab\xe4\xb8\xad!")) {
             QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
             QApplication::sendEvent(MainForm->EditBotName, &press);
         }
         QCOMPARE(MainForm->EditBotName->text(), QString::fromUtf8("Zo\xc3\xab!"));
         MainForm->SaveEntrys();
         QCOMPARE(ReadBytes(ui.botDir() / "bots.cfg"), std::string("bot1 \"Zo\xeb!\" m 1 1"));
+    }
+
+    // A byte is shown as the system's other tools show it (the euro sign for
+    // 0x80 on a Western Windows, a control character in Latin-1 elsewhere)
+    // and written back as it was.
+    void bytesShowInTheSystemsCodePage() {
+        UiFixture ui;
+        WriteBytes(ui.botDir() / "bots.cfg", "bot1 \"\x80\xe9\" m 1 1");
+        Start(ui);
+#ifdef _WIN32
+        const QString shown =
+            GetACP() == 1252 ? QString::fromUtf8("\u20ac\u00e9") : MainForm->EditBotName->text();
+#else
+        const QString shown = QString::fromUtf8("\u0080\u00e9");
+#endif
+        QCOMPARE(MainForm->EditBotName->text(), shown);
+        MainForm->EditBotName->setText(shown + shown);
+        MainForm->SaveEntrys();
+        QCOMPARE(ReadBytes(ui.botDir() / "bots.cfg"),
+                 std::string("bot1 \"\x80\xe9\x80\xe9\" m 1 1"));
     }
 
     void saveWritesTheRosterExactly() {
@@ -335,12 +360,26 @@ class MainFormTest : public QObject {
     void scratchFileFailureIsToldOnceAndTheProgramGoesOn() {
         UiFixture ui;
         WriteBytes(ui.botDir() / "bots.cfg", kFiveBots);
+#ifdef _WIN32
+        // Folders where drive C's file and its fallback should be.
+        const std::filesystem::path places[] = {NativePath(RosterListFilePath()),
+                                                NativePath(RosterListFallbackPath())};
+        for (const auto& place : places) {
+            std::filesystem::remove_all(place);
+            std::filesystem::create_directory(place);
+        }
+#else
         WriteBytes(ui.cacheDir(), "a file where the cache folder should be");
+#endif
         Start(ui);
         QCOMPARE(Names().size(), 5);
         MainForm->NewBot();
         QCOMPARE(Names().size(), 6);
         QCOMPARE(ui.messages, std::vector<std::string>{kErr7});
+#ifdef _WIN32
+        for (const auto& place : places)
+            std::filesystem::remove_all(place);
+#endif
     }
 
     void screenReadersHearEachControlsPromptAndHint() {
