@@ -31,3 +31,12 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
 fi
 (cd "$build" && env -u DISPLAY -u WAYLAND_DISPLAY ctest --output-on-failure -j"$(nproc)" -LE e2e)
 (cd "$build" && ctest --output-on-failure -j"$(nproc)" -L e2e)
+
+# One file for the player: nothing but the system's own DLLs may be needed.
+dlls=$(x86_64-w64-mingw32-objdump -p "$build/tarvex-manager.exe" | sed -n 's/^\s*DLL Name: //p' | sort -u)
+foreign=$(echo "$dlls" | grep -viE '^(advapi32|authz|comdlg32|d3d9|d3d11|dwmapi|dxgi|gdi32|imm32|kernel32|msvcrt|netapi32|ole32|oleaut32|shcore|shell32|shlwapi|user32|userenv|uxtheme|version|winmm|ws2_32|wtsapi32|api-ms-win-[a-z0-9-]+)\.dll$' || true)
+if [ -n "$foreign" ]; then
+  echo "tarvex-manager.exe needs DLLs that Windows does not bring: $foreign" >&2
+  exit 1
+fi
+echo "tarvex-manager.exe needs only Windows' own DLLs"
