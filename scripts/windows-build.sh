@@ -8,13 +8,8 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$root/build/windows-release
 
-bash "$root/scripts/setup.sh" windows
-qt=$(bash "$root/scripts/windows-qt.sh" | tail -n1)
-
+bash "$root/scripts/windows-configure.sh" "$build" -DBUILD_TESTING=OFF
 echo "== build (windows, release)"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel -DBUILD_TESTING=OFF \
-  -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
-  -DQT_CHAINLOAD_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" -DCMAKE_PREFIX_PATH="$qt" >/dev/null
 cmake --build "$build" --target tarvex-manager -j"$(nproc)"
 
 version=$(sed -nE 's/^project\(TarvexBotManager VERSION ([0-9.]+).*/\1/p' "$root/CMakeLists.txt")

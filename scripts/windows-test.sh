@@ -9,13 +9,8 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${TARVEX_WINDOWS_BUILD:-$root/build/windows}
 
-bash "$root/scripts/setup.sh" windows
-qt=$(bash "$root/scripts/windows-qt.sh" | tail -n1)
-
+bash "$root/scripts/windows-configure.sh" "$build" -DTARVEX_WERROR=ON
 echo "== build (windows)"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel -DTARVEX_WERROR=ON \
-  -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
-  -DQT_CHAINLOAD_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" -DCMAKE_PREFIX_PATH="$qt" >/dev/null
 cmake --build "$build" -j"$(nproc)"
 
 echo "== tests (windows, wine)"

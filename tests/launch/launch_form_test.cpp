@@ -7,6 +7,7 @@
 #include "options/spin_edit.h"
 #include "options/tarvex_config.h"
 #include "platform/directories.h"
+#include "platform/process_wait.h"
 #include "roster/main_form.h"
 
 #include <QCheckBox>
@@ -132,12 +133,7 @@ bool WaitForChild(long long pid) {
 }
 #else
 bool WaitForChild(long long pid) {
-    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(pid));
-    if (!process)
-        return false;
-    const bool ended = WaitForSingleObject(process, 20000) == WAIT_OBJECT_0;
-    CloseHandle(process);
-    return ended;
+    return tarvex::testing::WaitForProcess(pid);
 }
 #endif
 

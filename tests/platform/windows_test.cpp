@@ -8,6 +8,7 @@
 #include "platform/code_page.h"
 #include "platform/directories.h"
 #include "platform/native_file.h"
+#include "platform/process_wait.h"
 #include "platform/safe_write.h"
 #include "platform/temp_dir.h"
 #include "platform/text_file.h"
@@ -31,6 +32,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing::ReadBytes;
 using testing::TempDir;
+using testing::WaitForProcess;
 using testing::WriteBytes;
 
 // The folder of this test program: on drive Z under wine.
@@ -52,16 +54,6 @@ struct QuietHost : RosterHost {
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
     void RosterLoaded() override {}
 };
-
-// Waits for a started process to end, so its folder can be removed.
-bool WaitForProcess(long long id) {
-    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(id));
-    if (!process)
-        return false;
-    const bool ended = WaitForSingleObject(process, 20000) == WAIT_OBJECT_0;
-    CloseHandle(process);
-    return ended;
-}
 
 // Each test may move around the drives; the working directory comes back.
 class OnWindows : public ::testing::Test {
