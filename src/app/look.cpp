@@ -53,19 +53,6 @@ class SingleByteValidator final : public QValidator {
     }
 };
 
-#ifndef Q_OS_WIN
-class Latin1Validator final : public QValidator {
-  public:
-    using QValidator::QValidator;
-    State validate(QString& input, int&) const override {
-        for (const QChar c : input)
-            if (c.unicode() > 0xFF)
-                return Invalid;
-        return Acceptable;
-    }
-};
-#endif
-
 } // namespace
 
 // Liberation Sans and Arial share the designed font's proportions closely
@@ -201,11 +188,12 @@ QString PathForDisplay(const std::string& path) {
     return FromSystemText(path);
 }
 #else
+// The files' own single bytes, Latin-1 here, carry the system's texts too.
 QString FromSystemText(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    return FromBytes(text);
 }
 std::string ToSystemText(const QString& text) {
-    return text.toLatin1().toStdString();
+    return ToBytes(text);
 }
 QString PathForDisplay(const std::string& path) {
     return QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size()));
@@ -224,7 +212,7 @@ void LimitToSystemText(QLineEdit* edit) {
 #ifdef Q_OS_WIN
     (void)edit; // the wide-character command line takes any text
 #else
-    edit->setValidator(new Latin1Validator(edit));
+    LimitToSingleBytes(edit);
 #endif
 }
 
