@@ -24,21 +24,26 @@ bool IsMapFileName(const std::string& name) {
     });
 }
 
-void AddMapsOf(const std::string& folder, std::vector<std::string>& names) {
+// Calls `fn(entry, name)` for each entry of `folder`; a missing or unreadable
+// folder, or one that fails part-way, gives what was read.
+template <typename Fn> void ForEachEntryOf(const std::string& folder, Fn&& fn) {
     namespace fs = std::filesystem;
     std::error_code ec;
     fs::directory_iterator it(NativePath(folder), ec);
-    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
-        std::error_code typeError;
-        if (!it->is_regular_file(typeError))
-            continue;
-        std::string fileName = PathText(it->path().filename());
-        if (!IsMapFileName(fileName))
-            continue;
-        fileName.resize(fileName.size() - 4);
-        if (fileName.size() <= kLongestMapName)
-            names.push_back(std::move(fileName));
-    }
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec))
+        fn(*it, PathText(it->path().filename()));
+}
+
+void AddMapsOf(const std::string& folder, std::vector<std::string>& names) {
+    ForEachEntryOf(folder,
+                   [&names](const std::filesystem::directory_entry& entry, std::string fileName) {
+                       std::error_code typeError;
+                       if (!entry.is_regular_file(typeError) || !IsMapFileName(fileName))
+                           return;
+                       fileName.resize(fileName.size() - 4);
+                       if (fileName.size() <= kLongestMapName)
+                           names.push_back(std::move(fileName));
+                   });
 }
 
 // A name the roster file keeps as one unquoted field.
@@ -53,21 +58,23 @@ bool IsModelName(const std::string& name) {
 }
 
 void AddModelsOf(const std::string& folder, std::vector<std::string>& names) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    fs::directory_iterator it(NativePath(folder), ec);
-    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
-        std::error_code typeError;
-        if (!it->is_directory(typeError))
-            continue;
-        std::string name = PathText(it->path().filename());
-        if (!IsModelName(name))
-            continue;
-        const std::string model = JoinPath(JoinPath(folder, name), name + ".mdl");
-        std::error_code modelError;
-        if (fs::is_regular_file(NativePath(model), modelError))
-            names.push_back(std::move(name));
-    }
+    ForEachEntryOf(
+        folder, [&folder, &names](const std::filesystem::directory_entry& entry, std::string name) {
+            std::error_code typeError;
+            if (!entry.is_directory(typeError) || !IsModelName(name))
+                return;
+            const std::string model = JoinPath(JoinPath(folder, name), name + ".mdl");
+            std::error_code modelError;
+            if (std::filesystem::is_regular_file(NativePath(model), modelError))
+                names.push_back(std::move(name));
+        });
+}
+
+// Both games may offer the same name; it is offered once.
+std::vector<std::string> SortedOnce(std::vector<std::string> names) {
+    std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+    return names;
 }
 
 } // namespace
@@ -76,18 +83,14 @@ std::vector<std::string> ListMapNames(const std::string& gameDirectory) {
     std::vector<std::string> names;
     AddMapsOf(JoinPath(JoinPath(gameDirectory, "Tarvex"), "maps"), names);
     AddMapsOf(JoinPath(JoinPath(gameDirectory, "valve"), "maps"), names);
-    std::sort(names.begin(), names.end());
-    names.erase(std::unique(names.begin(), names.end()), names.end());
-    return names;
+    return SortedOnce(std::move(names));
 }
 
 std::vector<std::string> ListPlayerModels(const std::string& gameDirectory) {
     std::vector<std::string> names;
     for (const char* game : {"valve", "Tarvex"})
         AddModelsOf(JoinPath(JoinPath(JoinPath(gameDirectory, game), "models"), "player"), names);
-    std::sort(names.begin(), names.end());
-    names.erase(std::unique(names.begin(), names.end()), names.end());
-    return names;
+    return SortedOnce(std::move(names));
 }
 
 } // namespace tarvex
